@@ -1,0 +1,287 @@
+#include "colour_value.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace colour {
+
+namespace {
+
+constexpr std::string_view kHexAlphabet = "0123456789ABCDEF";
+
+// Longest HexText: sixteen digits for a negative number below the 32-bit range.
+using HexBuffer = std::array<char, 16>;
+
+// Writes the digits of HexText(n) to the end of the buffer and returns them.
+std::string_view WriteHex(std::int64_t n, HexBuffer& buffer) {
+    std::uint64_t u = (n < 0 && n >= std::numeric_limits<std::int32_t>::min())
+                          ? static_cast<std::uint32_t>(n)
+                          : static_cast<std::uint64_t>(n);
+    std::size_t pos = buffer.size();
+    do {
+        buffer[--pos] = kHexAlphabet[u & 0xFU];
+        u >>= 4U;
+    } while (u != 0);
+    return {buffer.data() + pos, buffer.size() - pos};
+}
+
+// The last two characters, the third and fourth, then the first two, each
+// part shortened where the code is: at most six bytes.
+using SwapBuffer = std::array<char, 6>;
+
+std::string_view WriteSwapped(std::string_view code, SwapBuffer& buffer) {
+    const std::size_t n = code.size();
+    std::size_t length = 0;
+    // the last two
+    for (std::size_t i = n >= 2 ? n - 2 : 0; i < n; ++i) buffer[length++] = code[i];
+    // the third and fourth
+    for (std::size_t i = 2; i < n && i < 4; ++i) buffer[length++] = code[i];
+    // the first two
+    for (std::size_t i = 0; i < n && i < 2; ++i) buffer[length++] = code[i];
+    return {buffer.data(), length};
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int HexDigitValue(char c) {
+    if (IsDigit(c)) return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// A decimal number at the start of a text: sign, digits, full stop, fraction,
+// exponent. `digits` is the part after the sign; `has_digits` is false when
+// the mantissa has no digit at all, which is no number.
+struct DecimalRun {
+    bool negative = false;
+    bool has_digits = false;
+    std::string_view digits;
+    std::size_t length = 0;  // sign included
+};
+
+DecimalRun ScanDecimal(std::string_view text) {
+    DecimalRun run;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        run.negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t start = i;
+    while (i < text.size() && IsDigit(text[i])) ++i;
+    run.has_digits = i > start;
+    if (i < text.size() && text[i] == '.') {
+        const std::size_t fraction = ++i;
+        while (i < text.size() && IsDigit(text[i])) ++i;
+        run.has_digits = run.has_digits || i > fraction;
+    }
+    if (!run.has_digits) return run;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        const std::size_t exponent = j;
+        while (j < text.size() && IsDigit(text[j])) ++j;
+        if (j > exponent) i = j;
+    }
+    run.digits = text.substr(start, i - start);
+    run.length = i;
+    return run;
+}
+
+// Whether an unsigned decimal number (as accepted by ScanDecimal) is at least 1.
+// Used only to tell overflow from underflow, so the exponent may saturate.
+bool AtLeastOne(std::string_view number) {
+    constexpr std::int64_t kSaturation = std::int64_t{1} << 40;
+    std::int64_t position = 0;  // decimal exponent of the first significant digit
+    bool found = false;
+    bool after_point = false;
+    std::size_t i = 0;
+    for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
+        const char c = number[i];
+        if (c == '.') {
+            after_point = true;
+        } else if (!found && c != '0') {
+            found = true;
+            if (after_point) --position;
+        } else if (!found && after_point) {
+            --position;
+        } else if (found && !after_point && position < kSaturation) {
+            ++position;
+        }
+    }
+    if (!found) return false;
+    std::int64_t exponent = 0;
+    bool exponent_negative = false;
+    if (i < number.size()) {
+        ++i;
+        if (i < number.size() && (number[i] == '+' || number[i] == '-')) {
+            exponent_negative = number[i++] == '-';
+        }
+        for (; i < number.size(); ++i) {
+            if (exponent < kSaturation) exponent = exponent * 10 + (number[i] - '0');
+        }
+    }
+    return (exponent_negative ? position - exponent : position + exponent) >= 0;
+}
+
+// The value of a scanned run, out-of-range magnitudes as infinity or zero.
+double DecimalValue(const DecimalRun& run) {
+    double value = 0.0;
+    const char* first = run.digits.data();
+    const char* last = first + run.digits.size();
+    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        value = AtLeastOne(run.digits) ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (error != std::errc{} || end != last) {
+        value = 0.0;  // cannot happen for a scanned run
+    }
+    return run.negative ? -value : value;
+}
+
+// "&H..." and "&O...": the digits after the prefix up to the first non-digit.
+double PrefixedNumber(std::string_view digits, int base) {
+    constexpr std::uint64_t kLimit32 = 0xFFFFFFFFU;
+    std::uint64_t exact = 0;
+    bool exact_fits = true;  // exact <= kLimit32
+    double approximate = 0.0;
+    std::size_t count = 0;
+    for (const char c : digits) {
+        const int d = HexDigitValue(c);
+        if (d < 0 || d >= base) break;
+        ++count;
+        approximate = approximate * base + d;
+        if (exact_fits) {
+            exact = exact * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(d);
+            exact_fits = exact <= kLimit32;
+        }
+    }
+    const bool short16 = base == 16 ? count <= 4 : (count <= 6 && exact <= 0xFFFFU);
+    const bool fits32 = base == 16 ? count <= 8 : exact_fits;
+    if (exact_fits && short16) return static_cast<std::int16_t>(static_cast<std::uint16_t>(exact));
+    if (exact_fits && fits32) return static_cast<std::int32_t>(static_cast<std::uint32_t>(exact));
+    return approximate;
+}
+
+}  // namespace
+
+std::int64_t HexDigitsToNumber(std::string_view text) {
+    std::uint64_t result = 0;
+    for (const char c : text) {
+        // upper-case digits only; anything else is skipped without shifting
+        if (c >= '0' && c <= '9') {
+            result = result * 16U + static_cast<std::uint64_t>(c - '0');
+        } else if (c >= 'A' && c <= 'F') {
+            result = result * 16U + static_cast<std::uint64_t>(c - 'A' + 10);
+        }
+    }
+    return static_cast<std::int64_t>(result);
+}
+
+std::string HexText(std::int64_t n) {
+    HexBuffer buffer;
+    return std::string(WriteHex(n, buffer));
+}
+
+std::string TwoDigitHex(std::int64_t n) {
+    HexBuffer buffer;
+    std::string_view digits = WriteHex(n, buffer);
+    if (digits.size() == 1) {
+        buffer[buffer.size() - 2] = '0';
+        digits = {buffer.data() + buffer.size() - 2, 2};
+    }
+    return std::string(digits);
+}
+
+std::optional<std::string> HexCodeFromComponents(std::string_view red, std::string_view green,
+                                                 std::string_view blue) {
+    std::string code;
+    for (const std::string_view component : {red, green, blue}) {
+        const std::optional<std::int32_t> value = TextToInteger(component);
+        if (!value) return std::nullopt;
+        code += TwoDigitHex(*value);
+    }
+    return code;
+}
+
+std::string SwapOuterPairs(std::string_view code) {
+    SwapBuffer buffer;
+    return std::string(WriteSwapped(code, buffer));
+}
+
+std::int64_t ColourValueFromCode(std::string_view code) {
+    SwapBuffer buffer;
+    return HexDigitsToNumber(WriteSwapped(code, buffer));
+}
+
+std::string HexCodeFromColourValue(std::int64_t value) {
+    if (value < 0 || value > kWhite) return HexText(value);
+    // The six digits padded with zeros and the outer pairs swapped: red, green, blue.
+    const auto v = static_cast<std::uint32_t>(value);
+    const std::array<char, kHexCodeLength> code = {
+        kHexAlphabet[(v >> 4U) & 0xFU],  kHexAlphabet[v & 0xFU],
+        kHexAlphabet[(v >> 12U) & 0xFU], kHexAlphabet[(v >> 8U) & 0xFU],
+        kHexAlphabet[(v >> 20U) & 0xFU], kHexAlphabet[(v >> 16U) & 0xFU],
+    };
+    return std::string(code.data(), code.size());
+}
+
+std::string CodePair(std::string_view code, int k) {
+    if (k < 0) return {};
+    const std::size_t index = 2 * static_cast<std::size_t>(k);
+    if (index >= code.size()) return {};
+    return std::string(code.substr(index, 2));
+}
+
+std::string DecimalText(std::int64_t n) {
+    std::array<char, 20> buffer;  // nineteen digits and a sign
+    std::uint64_t magnitude =
+        n < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
+    std::size_t pos = buffer.size();
+    do {
+        buffer[--pos] = static_cast<char>('0' + magnitude % 10U);
+        magnitude /= 10U;
+    } while (magnitude != 0);
+    if (n < 0) buffer[--pos] = '-';
+    return std::string(buffer.data() + pos, buffer.size() - pos);
+}
+
+double LeadingNumber(std::string_view text) {
+    std::string compact;
+    compact.reserve(text.size());
+    for (const char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n') compact += c;
+    }
+    const std::string_view s = compact;
+    if (!s.empty() && s[0] == '&') {
+        if (s.size() < 2) return 0.0;
+        if (s[1] == 'H' || s[1] == 'h') return PrefixedNumber(s.substr(2), 16);
+        if (s[1] == 'O' || s[1] == 'o') return PrefixedNumber(s.substr(2), 8);
+        return 0.0;
+    }
+    const DecimalRun run = ScanDecimal(s);
+    return run.has_digits ? DecimalValue(run) : 0.0;
+}
+
+std::optional<std::int32_t> TextToInteger(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    const DecimalRun run = ScanDecimal(text);
+    if (!run.has_digits || run.length != text.size()) return std::nullopt;
+    return NearestInteger(DecimalValue(run));
+}
+
+std::optional<std::int32_t> NearestInteger(double x) {
+    if (!std::isfinite(x)) return std::nullopt;
+    double rounded = std::floor(x);
+    // Exact, except for -0.5 < x < 0 where it may round to 0.5; 0 is the answer either way.
+    const double fraction = x - rounded;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(rounded, 2.0) != 0.0)) rounded += 1.0;
+    if (rounded < -2147483648.0 || rounded > 2147483647.0) return std::nullopt;
+    return static_cast<std::int32_t>(rounded);
+}
+
+}  // namespace colour

@@ -1,0 +1,217 @@
+// Creating the main window from its design, and its start-up.
+#include "frm_farben.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QStringList>
+
+#include "frm_farben_design.h"
+#include "frm_farben_xl.h"
+#include "pictures.h"
+#include "vga_colour_table.h"
+
+namespace {
+
+constexpr std::string_view kVersion = "V 0.04";
+
+QFont DesignFont(bool bold) {
+    QFont font;
+    QStringList families;
+    for (const std::string_view family : design::kFontFamilies) {
+        families << QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
+    }
+    font.setFamilies(families);
+    font.setPointSizeF(design::kFontPoints);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <class Control>
+Control* Place(Control* control, const tk::TwipsRect& place, std::string_view tooltip = {}) {
+    control->setGeometry(tk::ToPixels(place));
+    if (!tooltip.empty()) control->setToolTip(FromUtf8(tooltip));
+    return control;
+}
+
+QIcon PictureIcon(design::Picture picture) {
+    switch (picture) {
+        case design::Picture::UpTriangle: return pictures::UpTriangle();
+        case design::Picture::DownTriangle: return pictures::DownTriangle();
+        case design::Picture::SaveArrow: return pictures::SaveArrow();
+        case design::Picture::None: break;
+    }
+    return {};
+}
+
+QSize PictureSize(design::Picture picture) {
+    return picture == design::Picture::SaveArrow ? pictures::kSaveArrowSize
+                                                 : pictures::kTriangleSize;
+}
+
+}  // namespace
+
+frmFarben::frmFarben() : Timer1(this), Timer2(this), Timer3(this), Timer4(this) {
+    CreateControls();
+    SetTabOrder();
+    ConnectHandlers();
+    Form_Load();
+}
+
+frmFarben::~frmFarben() = default;
+
+// Every control gets its design-time values before any handler is connected,
+// so that none of them runs for these.
+void frmFarben::CreateControls() {
+    using namespace design;
+    const QFont regular = DesignFont(false);
+    const QFont bold = DesignFont(true);
+    setFont(regular);
+    SetCaption(kCaption);
+    setWindowIcon(pictures::StripesIcon());
+    setFixedSize(tk::TwipsToPixels(kClientWidth), tk::TwipsToPixels(kClientHeight));
+
+    Frame2 = Place(new tk::Frame(this), kFrame2);
+    Frame1 = Place(new tk::Frame(this), kFrame1);
+
+    for (int i = 0; i < kChartCount; ++i) {
+        auto* box = Place(new tk::TextBox(Frame1), GridBox(i % kGridColumns, i / kGridColumns));
+        box->SetBackColor(tk::FromRrggbb(kChartColours[static_cast<std::size_t>(i)]));
+        txtFarbe[static_cast<std::size_t>(i)] = box;
+    }
+    for (int i = kFirstSlot; i <= kLastSlot; ++i) {
+        txtFarbe[static_cast<std::size_t>(i)] =
+            Place(new tk::TextBox(Frame1), GridBox(i % kGridColumns, i / kGridColumns),
+                  i % 2 == 0 ? kSlotTooltipEven : kSlotTooltipOdd);
+    }
+    txtFarbe[kDisplay] = Place(new tk::TextBox(this), kDisplayDesign.place, kDisplayDesign.tooltip);
+    txtFarbe[kCodeField] =
+        Place(new tk::TextBox(this), kCodeFieldDesign.place, kCodeFieldDesign.tooltip);
+    for (int i = 0; i <= kDisplay; ++i) txtFarbe[static_cast<std::size_t>(i)]->MakeColourField();
+
+    for (std::size_t i = 0; i < colour::kVgaColourCount; ++i) {
+        const auto& vga = colour::VgaColorTable[i];
+        const int index = static_cast<int>(i);
+        auto* box = Place(new tk::TextBox(Frame2), GridBox(index / kVgaRows, index % kVgaRows),
+                          vga.tooltip);
+        box->SetBackColor(vga.value);
+        box->MakeColourField();
+        txtFarbe16[i] = box;
+    }
+
+    for (std::size_t k = 0; k < kComponents.size(); ++k) {
+        Label1[k] = Place(new tk::Label(this), kComponents[k].headingPlace);
+        Label1[k]->SetCaption(kComponents[k].heading);
+        Label1[k]->setFont(bold);
+        txtRGB[k] = Place(new tk::TextBox(this), kComponents[k].fieldPlace);
+        txtRGB[k]->SetText(kComponentStartText);
+    }
+
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        const ButtonDesign& design = kButtons[i];
+        auto* button = Place(new tk::CommandButton(this), design.place, design.tooltip);
+        button->setFont(bold);
+        if (design.picture == Picture::None) {
+            button->SetCaption(design.caption);
+        } else {
+            button->SetPicture(PictureIcon(design.picture), PictureSize(design.picture));
+            button->setAccessibleName(FromUtf8(design.tooltip));
+        }
+        cmdFarben[i] = button;
+    }
+
+    const auto makeCheck = [&](const CheckDesign& design) {
+        auto* check = Place(new tk::CheckBox(this), design.place, design.tooltip);
+        check->setText(FromUtf8(design.caption));
+        check->setFont(bold);
+        check->SetValue(design.ticked ? tk::CheckBox::kTicked : tk::CheckBox::kUnticked);
+        return check;
+    };
+    Check1 = makeCheck(kCheck1);
+    Check3 = makeCheck(kFiveStepChecks[0]);
+    Check4 = makeCheck(kFiveStepChecks[1]);
+    Check5 = makeCheck(kFiveStepChecks[2]);
+    Check6 = makeCheck(kTippChecks[0]);
+    Check7 = makeCheck(kTippChecks[1]);
+    Check8 = makeCheck(kTippChecks[2]);
+
+    Label3 = Place(new tk::Label(this), kLabel3);
+    txtDecimal = Place(new tk::TextBox(this), kDecimalDesign.place, kDecimalDesign.tooltip);
+    txtDecimal->SetBackColor(tk::FromQColor(palette().color(QPalette::Window)));
+
+    Timer1.SetInterval(kTimer1Start);
+}
+
+void frmFarben::SetTabOrder() {
+    std::vector<QWidget*> order;
+    const auto add = [&order](QWidget* w) { order.push_back(w); };
+    add(Check1);
+    for (int i = 15; i >= 0; --i) add(txtFarbe16[static_cast<std::size_t>(i)]);
+    add(cmdFarben[9]);
+    add(cmdFarben[8]);
+    add(txtRGB[2]);
+    add(cmdFarben[7]);
+    add(cmdFarben[6]);
+    add(txtRGB[1]);
+    add(cmdFarben[5]);
+    add(cmdFarben[4]);
+    for (int i = 0; i <= design::kLastSlot; ++i) add(txtFarbe[static_cast<std::size_t>(i)]);
+    add(cmdFarben[3]);
+    add(cmdFarben[2]);
+    add(txtRGB[0]);
+    add(cmdFarben[1]);
+    add(cmdFarben[0]);
+    add(txtFarbe[design::kCodeField]);
+    add(txtFarbe[design::kDisplay]);
+    for (QWidget* check : {Check3, Check4, Check5, Check6, Check7, Check8}) add(check);
+    add(cmdFarben[11]);
+    add(txtDecimal);
+    add(cmdFarben[10]);
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    Check1->setFocus(Qt::OtherFocusReason);
+}
+
+void frmFarben::ConnectHandlers() {
+    for (std::size_t i = 0; i < txtFarbe.size(); ++i) {
+        const auto index = static_cast<std::int16_t>(i);
+        txtFarbe[i]->OnKeyPress([this, index](int& key) { txtFarbe_KeyPress(index, key); });
+        txtFarbe[i]->OnClick([this, index] { txtFarbe_Click(index); });
+        txtFarbe[i]->OnDblClick([this, index] { txtFarbe_DblClick(index); });
+    }
+    for (std::size_t i = 0; i < txtFarbe16.size(); ++i) {
+        const auto index = static_cast<std::int16_t>(i);
+        txtFarbe16[i]->OnClick([this, index] { txtFarbe16_Click(index); });
+    }
+    for (std::size_t i = 0; i < txtRGB.size(); ++i) {
+        const auto index = static_cast<std::int16_t>(i);
+        txtRGB[i]->OnKeyPress([this, index](int& key) { txtRGB_KeyPress(index, key); });
+        txtRGB[i]->OnChange([this, index] { txtRGB_Change(index); });
+    }
+    for (std::size_t i = 0; i < cmdFarben.size(); ++i) {
+        const auto index = static_cast<std::int16_t>(i);
+        cmdFarben[i]->OnClick([this, index] { cmdFarben_Click(index); });
+    }
+    txtDecimal->OnKeyPress([this](int& key) { txtDecimal_KeyPress(key); });
+    txtDecimal->OnChange([this] { txtDecimal_Change(); });
+    Check1->OnClick([this] { Check1_Click(); });
+    Timer1.OnTick([this] { Timer1_Timer(); });
+    Timer2.OnTick([this] { Timer2_Timer(); });
+    Timer3.OnTick([this] { Timer3_Timer(); });
+    Timer4.OnTick([this] { Timer4_Timer(); });
+}
+
+void frmFarben::Form_Load() {
+    mVersion = kVersion;
+    SetCaption(Caption() + " " + mVersion);
+}
+
+tk::ColourValue frmFarben::DisplayColour() const { return txtFarbe[design::kDisplay]->BackColor(); }
+
+// Closing the main window ends the program, also while the large window is open.
+void frmFarben::closeEvent(QCloseEvent* event) {
+    if (mFarbenXL) mFarbenXL->Close();
+    tk::Window::closeEvent(event);
+}

@@ -1,0 +1,174 @@
+// Typed colours: the component fields, the decimal field and the HTML code
+// field, and the deferred update that turns component entry into a colour.
+#include <array>
+
+#include "colour_value.h"
+#include "frm_farben.h"
+#include "frm_farben_design.h"
+
+using namespace colour;
+
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr int kEnter = 13;
+constexpr int kDiscard = 0;
+constexpr int kDeferredUpdateInterval = 50;  // ms
+constexpr std::string_view kZero = "0";
+
+bool IsDigit(int code) { return code >= '0' && code <= '9'; }
+bool IsHexLetter(int code) { return (code >= 'A' && code <= 'F') || (code >= 'a' && code <= 'f'); }
+
+void AdmitDigitsOnly(int& KeyAscii) {
+    if (!IsDigit(KeyAscii) && KeyAscii != kBackspace) KeyAscii = kDiscard;
+}
+
+}  // namespace
+
+void frmFarben::txtRGB_KeyPress(std::int16_t /*Index*/, int& KeyAscii) { AdmitDigitsOnly(KeyAscii); }
+
+void frmFarben::txtDecimal_KeyPress(int& KeyAscii) { AdmitDigitsOnly(KeyAscii); }
+
+void frmFarben::txtRGB_Change(std::int16_t Index) {
+    tk::TextBox& field = *txtRGB[static_cast<std::size_t>(Index)];
+    field.PlaceCaretAtEnd();
+    const double value = LeadingNumber(field.Text());
+    // Out-of-range text (typed above 255, or pasted below 0) is corrected in
+    // place; the write runs this handler again for the corrected text.
+    if (value > kComponentMax) {
+        field.SetText(DecimalText(kComponentMax));
+    } else if (value < 0) {
+        field.SetText(kZero);
+    }
+    ArmRgbUpdate();
+}
+
+void frmFarben::ArmRgbUpdate() {
+    mRgbActive = true;
+    Timer4.SetInterval(kDeferredUpdateInterval);
+}
+
+void frmFarben::Timer4_Timer() {
+    const std::string& red = txtRGB[0]->Text();
+    const std::string& green = txtRGB[1]->Text();
+    const std::string& blue = txtRGB[2]->Text();
+    if (red.empty() || green.empty() || blue.empty() || !mRgbActive) return;
+
+    std::optional<std::string> code = HexCodeFromComponents(red, green, blue);
+    if (!code) return;  // pasted text that is no number: the colour stays for this tick
+    mHexCode = *code;
+    mHexIn = SwapOuterPairs(mHexCode);
+    HexToDecimal();
+    mColorValue = DecimalText(mHexValue);
+    txtFarbe[design::kCodeField]->SetText(mHexCode);
+    if (const auto value = TextToInteger(mColorValue)) {
+        txtFarbe[design::kDisplay]->SetBackColor(*value);
+    }
+    // A changed decimal text runs txtDecimal_Change, and with it DecimalToRgb.
+    txtDecimal->SetText(DecimalText(txtFarbe[design::kDisplay]->BackColor()));
+}
+
+void frmFarben::txtDecimal_Change() {
+    const double value = LeadingNumber(txtDecimal->Text());
+    // Corrected in place; the write runs this handler to its end first.
+    if (value > kWhite) {
+        txtDecimal->SetText(DecimalText(kWhite));
+    } else if (value < 0) {
+        txtDecimal->SetText(kZero);
+    }
+    if (const auto colourValue = NearestInteger(LeadingNumber(txtDecimal->Text()))) {
+        txtFarbe[design::kDisplay]->SetBackColor(*colourValue);
+    }
+    DecimalToRgb();
+}
+
+void frmFarben::DecimalToRgb() {
+    UntickTextModeKeepingColour();
+    mRgbActive = false;
+    ResetComponents();
+    WriteCodeAndComponents(txtFarbe[design::kDisplay]->BackColor());
+}
+
+// An entry leaves VGA text mode. Unticking the box runs its click handling,
+// which empties the code field and paints the display white; the entry then
+// goes on from the colour and the code the user entered, not from white.
+void frmFarben::UntickTextModeKeepingColour() {
+    if (Check1->Value() == tk::CheckBox::kUnticked) return;
+    tk::TextBox& display = *txtFarbe[design::kDisplay];
+    tk::TextBox& code = *txtFarbe[design::kCodeField];
+    const tk::ColourValue entered = display.BackColor();
+    const std::string typed = code.Text();
+    Check1->SetValue(tk::CheckBox::kUnticked);
+    display.SetBackColor(entered);
+    code.SetText(typed);
+}
+
+void frmFarben::ResetComponents() {
+    for (tk::TextBox* field : txtRGB) field->SetText(kZero);
+}
+
+// The code of a colour value into the code field, then each component from
+// its pair of the code, the display following after each one.
+void frmFarben::WriteCodeAndComponents(tk::ColourValue value) {
+    mDecimalIn = DecimalText(value);
+    mHexCode = HexCodeFromColourValue(TextToInteger(mDecimalIn).value_or(0));
+    tk::TextBox& code = *txtFarbe[design::kCodeField];
+    code.SetText(mHexCode);
+    for (int k = 0; k < 3; ++k) {
+        mHexIn = CodePair(code.Text(), k);
+        HexToDecimal();
+        txtRGB[static_cast<std::size_t>(k)]->SetText(DecimalText(mHexValue));
+        ShowRgbColor();
+    }
+}
+
+void frmFarben::ShowRgbColor() {
+    std::optional<std::string> code =
+        HexCodeFromComponents(txtRGB[0]->Text(), txtRGB[1]->Text(), txtRGB[2]->Text());
+    if (!code) return;  // pasted text that is no number: the colour stays for this step
+    mHexCode = *code;
+    mHexIn = SwapOuterPairs(mHexCode);
+    HexToDecimal();
+    mColorValue = DecimalText(mHexValue);
+    if (const auto value = TextToInteger(mColorValue)) {
+        txtFarbe[design::kDisplay]->SetBackColor(*value);
+    }
+}
+
+void frmFarben::HexToDecimal() {
+    if (mHexIn.empty()) return;
+    mHexValue = HexDigitsToNumber(mHexIn);
+}
+
+void frmFarben::txtFarbe_KeyPress(std::int16_t Index, int& KeyAscii) {
+    if (Index != design::kCodeField) return;
+    constexpr int kLowerToUpper = 'a' - 'A';
+    if (!IsDigit(KeyAscii) && !IsHexLetter(KeyAscii) && KeyAscii != kBackspace &&
+        KeyAscii != kEnter) {
+        KeyAscii = kDiscard;
+    }
+    if (KeyAscii >= 'a') KeyAscii -= kLowerToUpper;
+    if (txtFarbe[design::kCodeField]->Length() <= static_cast<int>(kHexCodeLength) &&
+        !mUpdating && KeyAscii == kEnter) {
+        HtmlCodeToRgb();
+    }
+}
+
+void frmFarben::HtmlCodeToRgb() {
+    UntickTextModeKeepingColour();
+    tk::TextBox& code = *txtFarbe[design::kCodeField];
+    if (!mRgbActive) {
+        if (code.Length() > 0) ResetComponents();
+        // A pair is converted when the code reaches into it; a pair cut short
+        // is read as the one digit there.
+        static constexpr std::array<int, 3> kPairStart = {0, 2, 4};
+        for (int k = 0; k < 3; ++k) {
+            if (code.Length() <= kPairStart[static_cast<std::size_t>(k)]) continue;
+            mHexIn = CodePair(code.Text(), k);
+            HexToDecimal();
+            txtRGB[static_cast<std::size_t>(k)]->SetText(DecimalText(mHexValue));
+            ShowRgbColor();
+        }
+    }
+    txtDecimal->SetText(DecimalText(txtFarbe[design::kDisplay]->BackColor()));
+}

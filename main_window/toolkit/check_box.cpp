@@ -1,0 +1,13 @@
+#include "check_box.h"
+
+namespace tk {
+
+CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {
+    // toggled is emitted for every change of the value and only then, whether
+    // the user or the program changed it.
+    connect(this, &QCheckBox::toggled, this, [this] {
+        if (mOnClick) mOnClick();
+    });
+}
+
+}  // namespace tk

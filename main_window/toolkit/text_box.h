@@ -1,0 +1,81 @@
+// A text box as the window handlers see it.
+//
+// - A write that changes the text runs the change handler inside the write;
+//   writing the text the box already holds runs nothing. Typed and pasted
+//   text runs the change handler too.
+// - Each typed character passes the key filter first, as a character code
+//   (Backspace 8, Enter 13). The filter may replace the code, and the box
+//   inserts the replacement, or set it to 0, and the keystroke is dropped.
+//   Keys without a character (arrows, Delete, Home, End, Tab) and the editing
+//   shortcuts (Ctrl+C, Ctrl+V, ...) are not offered to it.
+// - A click is reported on release; the first press of a double-click arrives
+//   as a click before the double-click.
+// - The background colour written is the one read back.
+#pragma once
+
+#include <QLineEdit>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "units.h"
+
+namespace tk {
+
+class TextBox : public QLineEdit {
+public:
+    using Handler = std::function<void()>;
+    using KeyFilter = std::function<void(int& keyAscii)>;
+
+    explicit TextBox(QWidget* parent);
+
+    const std::string& Text() const { return mText; }
+    // The length of the text in characters.
+    int Length() const { return static_cast<int>(text().size()); }
+    void SetText(std::string_view text);
+
+    // The part of the text selected now. A selection stays in force after the
+    // box has lost the focus (to a button, say) until the text changes or the
+    // box gets the focus again.
+    std::string SelText() const;
+
+    // The caret at the end of the text, nothing selected.
+    void PlaceCaretAtEnd();
+
+    ColourValue BackColor() const { return mBackColor; }
+    void SetBackColor(ColourValue value);
+
+    // A box that only shows its background colour: no text, no text cursor,
+    // the arrow pointer.
+    void MakeColourField();
+
+    void OnChange(Handler handler) { mOnChange = std::move(handler); }
+    void OnKeyPress(KeyFilter filter) { mOnKeyPress = std::move(filter); }
+    void OnClick(Handler handler) { mOnClick = std::move(handler); }
+    void OnDblClick(Handler handler) { mOnDblClick = std::move(handler); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void TextChangedInWidget(const QString& text);
+    void InsertCharacterCode(int code, QKeyEvent* original);
+
+    std::string mText;
+    ColourValue mBackColor = 0xFFFFFF;
+    std::optional<QString> mKeptSelection;
+    bool mReleaseEndsDoubleClick = false;
+    Handler mOnChange;
+    KeyFilter mOnKeyPress;
+    Handler mOnClick;
+    Handler mOnDblClick;
+};
+
+}  // namespace tk

@@ -1,0 +1,49 @@
+// A top-level window of the program: caption, background colour, a click on
+// its client area, a modal show with an owner, close.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "units.h"
+
+class QEventLoop;
+
+namespace tk {
+
+class Window : public QWidget {
+public:
+    explicit Window(QWidget* owner = nullptr);
+    ~Window() override;
+
+    std::string Caption() const { return windowTitle().toStdString(); }
+    void SetCaption(std::string_view caption);
+
+    void SetBackColor(ColourValue value);
+    ColourValue BackColor() const { return mBackColor; }
+
+    // Shows the window modally over its owner and returns when it is closed.
+    // Meanwhile the owner takes no input, but timers go on ticking.
+    void ShowModal();
+    bool IsShownModally() const { return mModalLoop != nullptr; }
+
+    void Close() { close(); }
+
+    void OnClick(std::function<void()> handler) { mOnClick = std::move(handler); }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ColourValue mBackColor = -1;
+    QEventLoop* mModalLoop = nullptr;
+    std::function<void()> mOnClick;
+};
+
+// Lets the events that are waiting run, then returns.
+void LetPendingEventsRun();
+
+}  // namespace tk
