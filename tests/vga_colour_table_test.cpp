@@ -87,14 +87,16 @@ TEST(VgaColorTableTest, NamesAndTooltips) {
         EXPECT_TRUE(std::all_of(c.name.begin(), c.name.end(), [](char ch) { return ch >= 'a' && ch <= 'z'; }));
 
         EXPECT_TRUE(c.tooltip.starts_with("VGA-"));
-        EXPECT_TRUE(c.tooltip.ends_with("/" + std::string(c.name)));
+        std::string slash_name = "/";
+        slash_name += c.name;
+        EXPECT_TRUE(c.tooltip.ends_with(slash_name));
         EXPECT_TRUE(IsValidUtf8(c.tooltip));
-        const bool special = c.tooltip.find("\xC3\xBC") != std::string_view::npos ||  // ü
-                             c.tooltip.find("\xC3\x9F") != std::string_view::npos;    // ß
+        const bool umlaut_or_sharp_s = c.tooltip.find("\xC3\xBC") != std::string_view::npos ||  // ü
+                                       c.tooltip.find("\xC3\x9F") != std::string_view::npos;    // ß
         const bool ascii = std::all_of(c.tooltip.begin(), c.tooltip.end(),
                                        [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
-        EXPECT_EQ(special, with_umlaut_or_sharp_s.contains(i));
-        EXPECT_EQ(ascii, !special);
+        EXPECT_EQ(umlaut_or_sharp_s, with_umlaut_or_sharp_s.contains(i));
+        EXPECT_EQ(ascii, !umlaut_or_sharp_s);
     }
 }
 
