@@ -35,9 +35,10 @@ install_missing_packages() {
   fi
 }
 
+# Configures build/ with the given options and builds BUILD_TARGET, or everything.
 build_tessivo() {
   cmake -S "$PROJECT_ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-  cmake --build "$BUILD_DIR"
+  cmake --build "$BUILD_DIR" ${BUILD_TARGET:+--target "$BUILD_TARGET"}
 }
 
 # Starts Xvfb on a free display number and exports DISPLAY; stops it on exit.

@@ -4,7 +4,7 @@
 # to build/tessivo.png and ends it.
 source "$(dirname "$0")/common.sh"
 install_missing_packages
-build_tessivo
+BUILD_TARGET=tessivo build_tessivo
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$BUILD_DIR/tessivo"

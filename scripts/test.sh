@@ -1,6 +1,27 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tessivo and runs every test.
+# Installs what is missing, builds Tessivo and runs every test: the unit and
+# window tests, the end-to-end tests on a virtual X server, the whole suite
+# again under the sanitizers, and the fuzz targets for a bounded time.
 source "$(dirname "$0")/common.sh"
 install_missing_packages
 build_tessivo -DTESSIVO_BUILD_TESTS=ON
-ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)" --timeout 300
+
+failed=()
+stage() {
+  local name=$1
+  shift
+  echo "== $name"
+  if "$@"; then echo "== $name: passed"; else echo "== $name: FAILED"; failed+=("$name"); fi
+}
+
+stage "tests" ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)" --timeout 300
+for script in "$PROJECT_ROOT"/scripts/stages/*.sh; do
+  [ -e "$script" ] || continue
+  stage "$(basename "$script" .sh)" bash "$script"
+done
+
+if [ "${#failed[@]}" -gt 0 ]; then
+  echo "Failed stages: ${failed[*]}"
+  exit 1
+fi
+echo "All test stages passed."
