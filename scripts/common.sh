@@ -14,6 +14,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev
   xvfb xauth x11-utils xdotool xclip imagemagick openbox
   fonts-liberation2
+  dpkg-dev desktop-file-utils appstream
 )
 
 as_root() {
