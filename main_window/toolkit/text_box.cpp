@@ -54,7 +54,11 @@ void TextBox::SetText(std::string_view text) {
 }
 
 void TextBox::TextChangedInWidget(const QString& text) {
-    mText = text.toStdString();
+    // The line edit also reports an edit that leaves the text as it was
+    // (a selected character typed over by the same one); that is no change.
+    std::string changed = text.toStdString();
+    if (changed == mText) return;
+    mText = std::move(changed);
     mKeptSelection.reset();
     if (mOnChange) mOnChange();
 }

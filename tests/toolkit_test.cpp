@@ -1,0 +1,244 @@
+// The toolkit layer as the window handlers rely on it: when change, click and
+// key handlers run, and what reaches them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "check_box.h"
+#include "command_button.h"
+#include "text_box.h"
+#include "timer.h"
+#include "window.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+// A shown, active top-level widget, so that focus and shortcuts behave as
+// they do for the user.
+class ToolkitTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        mWindow.resize(300, 100);
+        mBox = new tk::TextBox(&mWindow);
+        mBox->setGeometry(0, 0, 100, 20);
+        mOther = new tk::TextBox(&mWindow);
+        mOther->setGeometry(0, 30, 100, 20);
+        mButton = new tk::CommandButton(&mWindow);
+        mButton->setGeometry(150, 0, 100, 30);
+        mCheck = new tk::CheckBox(&mWindow);
+        mCheck->setGeometry(150, 40, 100, 20);
+        mWindow.show();
+        mWindow.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&mWindow));
+        mBox->setFocus();
+    }
+
+    QWidget mWindow;
+    tk::TextBox* mBox = nullptr;
+    tk::TextBox* mOther = nullptr;
+    tk::CommandButton* mButton = nullptr;
+    tk::CheckBox* mCheck = nullptr;
+    Log mLog;
+};
+
+TEST_F(ToolkitTest, ProgramWriteRunsChangeHandlerInsideItNestedWritesFirst) {
+    // Like a component field: a value above 255 is corrected in place, and
+    // every change is passed on to a second box.
+    mBox->OnChange([this] {
+        mLog.push_back("box " + mBox->Text());
+        if (mBox->Text() == "300") mBox->SetText("255");
+        mOther->SetText(mBox->Text());
+        mLog.push_back("box end " + mBox->Text());
+    });
+    mOther->OnChange([this] { mLog.push_back("other " + mOther->Text()); });
+
+    mBox->SetText("300");
+    mLog.push_back("after write");
+    EXPECT_EQ(mLog, (Log{"box 300", "box 255", "other 255", "box end 255", "box end 255",
+                         "after write"}));
+    EXPECT_EQ(mBox->Text(), "255");
+    EXPECT_EQ(mBox->text(), QStringLiteral("255"));
+
+    mLog.clear();
+    mBox->SetText("255");
+    mOther->SetText("255");
+    EXPECT_TRUE(mLog.empty()) << "an identical write runs nothing";
+}
+
+TEST_F(ToolkitTest, TypedTextRunsChangeHandlerPerCharacter) {
+    mBox->OnChange([this] {
+        mLog.push_back(mBox->Text());
+        if (mBox->Text() == "300") mBox->SetText("255");
+    });
+    QTest::keyClicks(mBox, "300");
+    EXPECT_EQ(mLog, (Log{"3", "30", "300", "255"}));
+    EXPECT_EQ(mBox->text(), QStringLiteral("255"));
+
+    // Typing over the selected text the same character leaves the text as it was.
+    mLog.clear();
+    QTest::keyClick(mBox, Qt::Key_End);
+    QTest::keyClick(mBox, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClicks(mBox, "5");
+    EXPECT_EQ(mBox->text(), QStringLiteral("255"));
+    EXPECT_TRUE(mLog.empty());
+}
+
+TEST_F(ToolkitTest, CheckBoxRunsClickHandlerOnlyWhenValueChanges) {
+    mCheck->OnClick([this] { mLog.push_back("click " + std::to_string(mCheck->Value())); });
+
+    mCheck->SetValue(tk::CheckBox::kTicked);
+    mLog.push_back("after write");
+    mCheck->SetValue(tk::CheckBox::kTicked);
+    mCheck->SetValue(tk::CheckBox::kUnticked);
+    mCheck->SetValue(tk::CheckBox::kUnticked);
+    EXPECT_EQ(mLog, (Log{"click 1", "after write", "click 0"}));
+
+    mLog.clear();
+    mCheck->setFocus();
+    QTest::keyClick(mCheck, Qt::Key_Space);
+    EXPECT_EQ(mLog, (Log{"click 1"})) << "the user's change runs it once";
+}
+
+TEST_F(ToolkitTest, KeyFilterSeesCharacterCodesAndMayReplaceOrDiscard) {
+    std::vector<int> offered;
+    mBox->OnKeyPress([&offered](int& code) {
+        offered.push_back(code);
+        if (code == 'a') code = 'b';
+        if (code == 'x') code = 0;
+    });
+    QSignalSpy returns(mBox, &QLineEdit::returnPressed);
+
+    QTest::keyClicks(mBox, "1a");
+    EXPECT_EQ(mBox->text(), QStringLiteral("1b"));
+    QTest::keyClick(mBox, Qt::Key_X);
+    EXPECT_EQ(mBox->text(), QStringLiteral("1b"));
+    QTest::keyClick(mBox, Qt::Key_Backspace);
+    EXPECT_EQ(mBox->text(), QStringLiteral("1"));
+    QTest::keyClick(mBox, Qt::Key_Return);
+    EXPECT_EQ(mBox->text(), QStringLiteral("1"));
+    EXPECT_EQ(offered, (std::vector<int>{'1', 'a', 'x', 8, 13}));
+    EXPECT_EQ(returns.count(), 1);
+}
+
+TEST_F(ToolkitTest, KeysWithoutCharacterAreNotOfferedAndKeepWorking) {
+    int offered = 0;
+    mBox->OnKeyPress([&offered](int& code) {
+        ++offered;
+        code = 0;
+    });
+    mBox->SetText("123");
+    QTest::keyClick(mBox, Qt::Key_Home);
+    QTest::keyClick(mBox, Qt::Key_Delete);
+    EXPECT_EQ(mBox->text(), QStringLiteral("23"));
+    QTest::keyClick(mBox, Qt::Key_End);
+    QTest::keyClick(mBox, Qt::Key_Left);
+    QTest::keyClick(mBox, Qt::Key_Delete);
+    EXPECT_EQ(mBox->text(), QStringLiteral("2"));
+    QTest::keyClick(mBox, Qt::Key_Right);
+    QTest::keyClick(mBox, Qt::Key_Up);
+    QTest::keyClick(mBox, Qt::Key_Down);
+    QTest::keyClick(mBox, Qt::Key_Tab);
+    EXPECT_EQ(offered, 0);
+    EXPECT_TRUE(mOther->hasFocus()) << "Tab still moves the focus";
+}
+
+// Paste bypasses a digits-only filter: that is how non-numeric text reaches
+// the component and decimal fields.
+TEST_F(ToolkitTest, EditingShortcutsAreNotOfferedAndKeepWorking) {
+    int offered = 0;
+    mBox->OnKeyPress([&offered](int& code) {
+        ++offered;
+        if (code < '0' || code > '9') code = 0;
+    });
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    mBox->SetText("12");
+
+    QTest::keyClick(mBox, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(mBox->selectedText(), QStringLiteral("12"));
+    QTest::keyClick(mBox, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("12"));
+    QTest::keyClick(mBox, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(mBox->Text(), "");
+    QTest::keyClick(mBox, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(mBox->Text(), "12");
+
+    clipboard->setText(QStringLiteral("abc"));
+    QTest::keyClick(mBox, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(mBox, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(mBox->Text(), "abc");
+    EXPECT_EQ(offered, 0);
+}
+
+TEST_F(ToolkitTest, BackgroundColourWrittenIsReadBack) {
+    tk::Window window;
+    for (const tk::ColourValue value : {0, 255, 65280, 16711680, 0x123456, 16777215, 0}) {
+        mBox->SetBackColor(value);
+        EXPECT_EQ(mBox->BackColor(), value);
+        EXPECT_EQ(mBox->palette().color(QPalette::Base), tk::ToQColor(value)) << value;
+        window.SetBackColor(value);
+        EXPECT_EQ(window.BackColor(), value);
+        EXPECT_EQ(window.palette().color(QPalette::Window), tk::ToQColor(value)) << value;
+    }
+    EXPECT_EQ(tk::ToQColor(0x123456), QColor(0x56, 0x34, 0x12)) << "red is the lowest byte";
+}
+
+TEST_F(ToolkitTest, FirstPressOfDoubleClickArrivesAsClickFirst) {
+    mBox->OnClick([this] { mLog.push_back("click"); });
+    mBox->OnDblClick([this] { mLog.push_back("double"); });
+    const QPoint at(10, 10);
+
+    // A real double click: press, release, double-click, release.
+    QTest::mouseClick(mBox, Qt::LeftButton, {}, at);
+    EXPECT_EQ(mLog, (Log{"click"}));
+    QTest::mouseDClick(mBox, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(mBox, Qt::LeftButton, {}, at);
+    EXPECT_EQ(mLog, (Log{"click", "double"})) << "the second release is no click";
+
+    QTest::mouseClick(mBox, Qt::LeftButton, {}, at);
+    EXPECT_EQ(mLog, (Log{"click", "double", "click"}));
+}
+
+TEST_F(ToolkitTest, TimerTicksAtPositiveIntervalOnly) {
+    tk::Timer timer(&mWindow);
+    int ticks = 0;
+    timer.OnTick([&ticks] { ++ticks; });
+    EXPECT_EQ(timer.Interval(), 0);
+
+    timer.SetInterval(5);
+    EXPECT_EQ(timer.Interval(), 5);
+    QTRY_VERIFY(ticks >= 2);
+
+    timer.SetInterval(0);
+    EXPECT_EQ(timer.Interval(), 0);
+    const int stoppedAt = ticks;
+    QTest::qWait(40);
+    EXPECT_EQ(ticks, stoppedAt);
+}
+
+// "&Copy" reads the code field's selection after the button took the focus.
+TEST_F(ToolkitTest, SelectionStaysReadableAfterFocusMovesToButton) {
+    std::string seen = "(no click)";
+    mButton->OnClick([&] { seen = mBox->SelText(); });
+    QTest::keyClicks(mBox, "C80000");
+    QTest::keyClick(mBox, Qt::Key_Home);
+    QTest::keyClick(mBox, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(mBox, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(mBox->SelText(), "C8");
+
+    QTest::mouseClick(mButton, Qt::LeftButton);
+    EXPECT_TRUE(mButton->hasFocus());
+    EXPECT_EQ(seen, "C8");
+    EXPECT_EQ(mBox->SelText(), "C8");
+
+    mBox->SetText("FF0000");
+    EXPECT_EQ(mBox->SelText(), "") << "a new text has no selection";
+}
+
+}  // namespace
