@@ -30,10 +30,16 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Puts a control in its place. Its tooltip is also what a screen reader
+// reads as its name, unless it has a better one.
 template <class Control>
 Control* Place(Control* control, const tk::TwipsRect& place, std::string_view tooltip = {}) {
     control->setGeometry(tk::ToPixels(place));
-    if (!tooltip.empty()) control->setToolTip(FromUtf8(tooltip));
+    if (!tooltip.empty()) {
+        control->setToolTip(FromUtf8(tooltip));
+        control->setAccessibleName(FromUtf8(tooltip));
+        control->setAccessibleDescription(FromUtf8(tooltip));
+    }
     return control;
 }
 
@@ -90,7 +96,13 @@ void frmFarben::CreateControls() {
     txtFarbe[kDisplay] = Place(new tk::TextBox(this), kDisplayDesign.place, kDisplayDesign.tooltip);
     txtFarbe[kCodeField] =
         Place(new tk::TextBox(this), kCodeFieldDesign.place, kCodeFieldDesign.tooltip);
-    for (int i = 0; i <= kDisplay; ++i) txtFarbe[static_cast<std::size_t>(i)]->MakeColourField();
+    // Swatches and slots are known by their colour; the display by its tooltip,
+    // with its colour as the description.
+    for (int i = 0; i <= kLastSlot; ++i) {
+        txtFarbe[static_cast<std::size_t>(i)]->MakeColourField(
+            tk::TextBox::ColourAnnouncement::AsName);
+    }
+    txtFarbe[kDisplay]->MakeColourField(tk::TextBox::ColourAnnouncement::AsDescription);
 
     for (std::size_t i = 0; i < colour::kVgaColourCount; ++i) {
         const auto& vga = colour::VgaColorTable[i];
@@ -98,7 +110,7 @@ void frmFarben::CreateControls() {
         auto* box = Place(new tk::TextBox(Frame2), GridBox(index / kVgaRows, index % kVgaRows),
                           vga.tooltip);
         box->SetBackColor(vga.value);
-        box->MakeColourField();
+        box->MakeColourField(tk::TextBox::ColourAnnouncement::None);
         txtFarbe16[i] = box;
     }
 
@@ -107,6 +119,7 @@ void frmFarben::CreateControls() {
         Label1[k]->SetCaption(kComponents[k].heading);
         Label1[k]->setFont(bold);
         txtRGB[k] = Place(new tk::TextBox(this), kComponents[k].fieldPlace);
+        txtRGB[k]->setAccessibleName(FromUtf8(kComponents[k].heading));
         txtRGB[k]->SetText(kComponentStartText);
     }
 

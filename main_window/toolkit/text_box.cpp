@@ -77,12 +77,27 @@ void TextBox::SetBackColor(ColourValue value) {
     QPalette changed = palette();
     changed.setColor(QPalette::Base, ToQColor(value));
     setPalette(changed);
+    AnnounceColour();
 }
 
-void TextBox::MakeColourField() {
+void TextBox::MakeColourField(ColourAnnouncement announcement) {
     setReadOnly(true);
     setCursor(Qt::ArrowCursor);
     setContextMenuPolicy(Qt::NoContextMenu);
+    mAnnouncement = announcement;
+    AnnounceColour();
+}
+
+void TextBox::AnnounceColour() {
+    if (mAnnouncement == ColourAnnouncement::None) return;
+    const QColor colour = ToQColor(mBackColor);
+    const QString code =
+        QString::asprintf("%02X%02X%02X", colour.red(), colour.green(), colour.blue());
+    if (mAnnouncement == ColourAnnouncement::AsName) {
+        setAccessibleName(code);
+    } else {
+        setAccessibleDescription(code);
+    }
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {

@@ -46,9 +46,13 @@ public:
     ColourValue BackColor() const { return mBackColor; }
     void SetBackColor(ColourValue value);
 
+    // How a colour field tells a screen reader its colour (as the HTML code,
+    // red first): as its name, as its description, or not at all.
+    enum class ColourAnnouncement { None, AsName, AsDescription };
+
     // A box that only shows its background colour: no text, no text cursor,
     // the arrow pointer.
-    void MakeColourField();
+    void MakeColourField(ColourAnnouncement announcement);
 
     void OnChange(Handler handler) { mOnChange = std::move(handler); }
     void OnKeyPress(KeyFilter filter) { mOnKeyPress = std::move(filter); }
@@ -66,10 +70,12 @@ protected:
 
 private:
     void TextChangedInWidget(const QString& text);
+    void AnnounceColour();
     void InsertCharacterCode(int code, QKeyEvent* original);
 
     std::string mText;
     ColourValue mBackColor = 0xFFFFFF;
+    ColourAnnouncement mAnnouncement = ColourAnnouncement::None;
     std::optional<QString> mKeptSelection;
     bool mReleaseEndsDoubleClick = false;
     Handler mOnChange;
