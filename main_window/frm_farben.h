@@ -99,14 +99,13 @@ private:
     void PickColour(const tk::TextBox& source);
 
     // Component counters.
-    void UpPress(const CounterColumns& counter);
-    void DownPress(const CounterColumns& counter);
+    enum class Direction { Up, Down };
+    void Press(const CounterColumns& counter, Direction direction);
     void StopAll();
     void StartAll();
     void PressCounterButton(std::int16_t Index);
     void CounterTick(const CounterColumns& counter);
-    void CounterStepUp(const CounterColumns& counter);
-    void CounterStepDown(const CounterColumns& counter);
+    void CounterStep(const CounterColumns& counter, Direction direction);
 
     void CopyCode();
     void ShowLarge();

@@ -52,39 +52,25 @@ const std::array<frmFarben::CounterColumns, 3> frmFarben::kCounters = {{
 // The up and down buttons of the three counters; other indexes do nothing.
 void frmFarben::PressCounterButton(std::int16_t Index) {
     for (const CounterColumns& counter : kCounters) {
-        if (Index == counter.upButton) UpPress(counter);
-        if (Index == counter.downButton) DownPress(counter);
+        if (Index == counter.upButton) Press(counter, Direction::Up);
+        if (Index == counter.downButton) Press(counter, Direction::Down);
     }
 }
 
 // A press in the direction of motion stops the counter, one against it
 // reverses it, one on a standing counter starts it.
-void frmFarben::UpPress(const CounterColumns& counter) {
-    bool& up = this->*counter.up;
-    bool& down = this->*counter.down;
+void frmFarben::Press(const CounterColumns& counter, Direction direction) {
+    const bool upward = direction == Direction::Up;
+    bool& moving = this->*(upward ? counter.up : counter.down);
+    bool& opposite = this->*(upward ? counter.down : counter.up);
     bool& resumeUp = this->*counter.resumeUp;
-    if (up) {
-        up = down = resumeUp = false;
+    if (moving) {
+        moving = opposite = resumeUp = false;
     } else {
         (this->*counter.timer).SetInterval(kCountInterval);
-        up = true;
-        down = false;
-        resumeUp = true;
-    }
-    ArmRgbUpdate();
-}
-
-void frmFarben::DownPress(const CounterColumns& counter) {
-    bool& up = this->*counter.up;
-    bool& down = this->*counter.down;
-    bool& resumeUp = this->*counter.resumeUp;
-    if (down) {
-        down = up = resumeUp = false;
-    } else {
-        (this->*counter.timer).SetInterval(kCountInterval);
-        down = true;
-        up = false;
-        resumeUp = false;
+        moving = true;
+        opposite = false;
+        resumeUp = upward;
     }
     ArmRgbUpdate();
 }
@@ -114,52 +100,36 @@ void frmFarben::Timer3_Timer() { CounterTick(kCounters[2]); }
 // the first step down follows in the same tick, so 255 never stands; 0 stands
 // for one tick.
 void frmFarben::CounterTick(const CounterColumns& counter) {
-    if (this->*counter.up) CounterStepUp(counter);
-    if (this->*counter.down) CounterStepDown(counter);
+    if (this->*counter.up) CounterStep(counter, Direction::Up);
+    if (this->*counter.down) CounterStep(counter, Direction::Down);
 }
 
-void frmFarben::CounterStepUp(const CounterColumns& counter) {
+// One step towards the limit of the direction (255 up, 0 down), by 5 or 1.
+// Reaching the limit turns the counter; with "Tipp" the step is the last one.
+void frmFarben::CounterStep(const CounterColumns& counter, Direction direction) {
+    const bool upward = direction == Direction::Up;
+    bool& moving = this->*(upward ? counter.up : counter.down);
+    bool& opposite = this->*(upward ? counter.down : counter.up);
     tk::TextBox& field = *txtRGB[counter.field];
     const bool tipp = (this->*counter.tipp)->Value() == tk::CheckBox::kTicked;
+    const bool fiveStep = (this->*counter.fiveStep)->Value() == tk::CheckBox::kTicked;
+    const double limit = upward ? kTop : kBottom;
+    const auto beforeLimit = [&](double v) { return upward ? v < limit : v > limit; };
+    const auto pastLimit = [&](double v) { return upward ? v > limit : v < limit; };
+    const double step = (fiveStep ? kBigStep : kSmallStep) * (upward ? 1 : -1);
+
     double value = colour::LeadingNumber(field.Text());
-    if ((this->*counter.fiveStep)->Value() == tk::CheckBox::kTicked) {
-        if (value < kTop) value += kBigStep;
-        if (value > kTop) value = kTop;
-    } else if (value < kTop) {
-        value += kSmallStep;
-    }
-    if (tipp) this->*counter.up = false;
+    if (beforeLimit(value)) value += step;
+    if (fiveStep && pastLimit(value)) value = limit;  // steps of 5 stop at the limit
+    if (tipp) moving = false;
     field.SetText(CounterText(value));
-    if (value >= kTop) {
-        this->*counter.up = false;
-        this->*counter.down = true;
-        this->*counter.resumeUp = false;
+    if (!beforeLimit(value)) {
+        moving = false;
+        opposite = true;
+        this->*counter.resumeUp = !upward;
     }
     if (tipp) {
         (this->*counter.timer).SetInterval(0);
-        this->*counter.down = false;
-    }
-}
-
-void frmFarben::CounterStepDown(const CounterColumns& counter) {
-    tk::TextBox& field = *txtRGB[counter.field];
-    const bool tipp = (this->*counter.tipp)->Value() == tk::CheckBox::kTicked;
-    double value = colour::LeadingNumber(field.Text());
-    if ((this->*counter.fiveStep)->Value() == tk::CheckBox::kTicked) {
-        if (value > kBottom) value -= kBigStep;
-        if (value < kBottom) value = kBottom;
-    } else if (value > kBottom) {
-        value -= kSmallStep;
-    }
-    if (tipp) this->*counter.down = false;
-    field.SetText(CounterText(value));
-    if (value <= kBottom) {
-        this->*counter.down = false;
-        this->*counter.up = true;
-        this->*counter.resumeUp = true;
-    }
-    if (tipp) {
-        (this->*counter.timer).SetInterval(0);
-        this->*counter.up = false;
+        opposite = false;
     }
 }
