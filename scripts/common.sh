@@ -15,6 +15,7 @@ PACKAGES=(
   xvfb xauth x11-utils xdotool xclip imagemagick openbox
   fonts-liberation2
   dpkg-dev desktop-file-utils appstream
+  wmctrl weston qt6-wayland
 )
 
 as_root() {

@@ -6,6 +6,64 @@
 #include <QMouseEvent>
 
 namespace tk {
+namespace {
+
+bool IsUserInput(QEvent::Type type) {
+    switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+        case QEvent::InputMethod:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+        case QEvent::DragEnter:
+        case QEvent::Drop:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+// While a window is shown modally, its owner takes no user input and hands
+// the activation on to it. The owner still gets every other event: its
+// timers tick, it repaints, and a close request from the window manager
+// reaches it, so that closing the owner ends the program also now.
+class Window::OwnerInputBlock : public QObject {
+public:
+    OwnerInputBlock(QWidget* owner, QWidget* modal) : mOwner(owner), mModal(modal) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~OwnerInputBlock() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!watched->isWidgetType()) return false;
+        QWidget* target = static_cast<QWidget*>(watched)->window();
+        if (target != mOwner) return false;
+        if (event->type() == QEvent::WindowActivate) {
+            mModal->raise();
+            mModal->activateWindow();
+            return false;
+        }
+        return IsUserInput(event->type());
+    }
+
+private:
+    QWidget* mOwner;
+    QWidget* mModal;
+};
 
 Window::Window(QWidget* owner) : QWidget(owner, owner ? Qt::Window : Qt::WindowFlags{}) {}
 
@@ -27,8 +85,11 @@ void Window::SetBackColor(ColourValue value) {
 }
 
 void Window::ShowModal() {
-    setWindowModality(Qt::ApplicationModal);
+    QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const OwnerInputBlock block(owner, this);
     show();
+    raise();
+    activateWindow();
     QEventLoop loop;
     mModalLoop = &loop;
     loop.exec(QEventLoop::DialogExec);

@@ -24,8 +24,9 @@ public:
     void SetBackColor(ColourValue value);
     ColourValue BackColor() const { return mBackColor; }
 
-    // Shows the window modally over its owner and returns when it is closed.
-    // Meanwhile the owner takes no input, but timers go on ticking.
+    // Shows the window modally over its owner (the window it was created
+    // with) and returns when it is closed. Meanwhile the owner takes no user
+    // input, but timers go on ticking and the owner can still be closed.
     void ShowModal();
     bool IsShownModally() const { return mModalLoop != nullptr; }
 
@@ -38,6 +39,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    class OwnerInputBlock;
+
     ColourValue mBackColor = -1;
     QEventLoop* mModalLoop = nullptr;
     std::function<void()> mOnClick;
