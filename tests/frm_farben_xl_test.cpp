@@ -98,6 +98,14 @@ TEST_F(LargeWindowTest, EachClickStoresTheDisplayColourInTheFirstFreeSlot) {
         QTest::mouseClick(&large, Qt::LeftButton);
         EXPECT_EQ(Slot(50).BackColor(), 0x00FF00);
         EXPECT_EQ(Slot(51).BackColor(), kWhite);
+
+        // A double-click is one click, then the double-click: one store.
+        QTest::mousePress(&large, Qt::LeftButton);
+        QTest::mouseRelease(&large, Qt::LeftButton);
+        QTest::mouseDClick(&large, Qt::LeftButton);
+        QTest::mouseRelease(&large, Qt::LeftButton);
+        EXPECT_EQ(Slot(51).BackColor(), 0x00FF00);
+        EXPECT_EQ(Slot(52).BackColor(), kWhite);
     });
     EXPECT_EQ(Slot(48).BackColor(), kWhite - 1);
 }

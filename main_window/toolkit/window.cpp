@@ -96,12 +96,28 @@ void Window::ShowModal() {
     mModalLoop = nullptr;
 }
 
+void Window::mousePressEvent(QMouseEvent* event) {
+    mReleaseEndsDoubleClick = false;
+    QWidget::mousePressEvent(event);
+}
+
+// The second press of a double-click makes no second click. (The base
+// class hands a double-click on as a press, so the mark is set after it.)
+void Window::mouseDoubleClickEvent(QMouseEvent* event) {
+    QWidget::mouseDoubleClickEvent(event);
+    mReleaseEndsDoubleClick = true;
+}
+
 void Window::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-        mOnClick) {
-        mOnClick();
+    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) {
+        return;
     }
+    if (mReleaseEndsDoubleClick) {
+        mReleaseEndsDoubleClick = false;
+        return;
+    }
+    if (mOnClick) mOnClick();
 }
 
 void Window::closeEvent(QCloseEvent* event) {

@@ -35,6 +35,8 @@ public:
     void OnClick(std::function<void()> handler) { mOnClick = std::move(handler); }
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -43,6 +45,7 @@ private:
 
     ColourValue mBackColor = -1;
     QEventLoop* mModalLoop = nullptr;
+    bool mReleaseEndsDoubleClick = false;
     std::function<void()> mOnClick;
 };
 
