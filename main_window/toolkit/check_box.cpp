@@ -1,12 +1,17 @@
 #include "check_box.h"
 
+#include "handler_nesting.h"
+
 namespace tk {
 
 CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {
     // toggled is emitted for every change of the value and only then, whether
     // the user or the program changed it.
     connect(this, &QCheckBox::toggled, this, [this] {
-        if (mOnClick) mOnClick();
+        if (mOnClick) {
+            const HandlerNesting::Run run;
+            mOnClick();
+        }
     });
 }
 

@@ -1,5 +1,7 @@
 #include "text_box.h"
 
+#include "handler_nesting.h"
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -60,7 +62,10 @@ void TextBox::TextChangedInWidget(const QString& text) {
     if (changed == mText) return;
     mText = std::move(changed);
     mKeptSelection.reset();
-    if (mOnChange) mOnChange();
+    if (mOnChange) {
+        const HandlerNesting::Run run;
+        mOnChange();
+    }
 }
 
 std::string TextBox::SelText() const {
