@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "frm_farben.h"
 
@@ -6,6 +9,15 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessivo"));
     QApplication::setApplicationVersion(QStringLiteral("1.00.0011"));
+
+    // The program speaks German, also in the toolkit's own texts (context menus).
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&toolkitTexts);
+    }
+
     frmFarben window;
     window.show();
     return QApplication::exec();

@@ -230,9 +230,23 @@ std::string HexCodeFromColourValue(std::int64_t value) {
 
 std::string CodePair(std::string_view code, int k) {
     if (k < 0) return {};
-    const std::size_t index = 2 * static_cast<std::size_t>(k);
-    if (index >= code.size()) return {};
-    return std::string(code.substr(index, 2));
+    // Counted in characters: a pasted code may hold more than one byte a character.
+    const auto startOfCharacter = [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; };
+    const std::size_t first = 2 * static_cast<std::size_t>(k);
+    std::size_t characters = 0;
+    // Stray continuation bytes at the very start belong to the first pair.
+    std::size_t begin = first == 0 ? 0 : code.size();
+    std::size_t end = code.size();
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        if (!startOfCharacter(code[i])) continue;
+        if (characters == first && first != 0) begin = i;
+        if (characters == first + 2) {
+            end = i;
+            break;
+        }
+        ++characters;
+    }
+    return begin < end ? std::string(code.substr(begin, end - begin)) : std::string();
 }
 
 std::string DecimalText(std::int64_t n) {

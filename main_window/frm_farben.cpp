@@ -97,12 +97,14 @@ void frmFarben::CreateControls() {
     txtFarbe[kCodeField] =
         Place(new tk::TextBox(this), kCodeFieldDesign.place, kCodeFieldDesign.tooltip);
     // Swatches and slots are known by their colour; the display by its tooltip,
-    // with its colour as the description.
+    // with its colour as the description. The display takes no text.
     for (int i = 0; i <= kLastSlot; ++i) {
-        txtFarbe[static_cast<std::size_t>(i)]->MakeColourField(
+        txtFarbe[static_cast<std::size_t>(i)]->MakeColourField();
+        txtFarbe[static_cast<std::size_t>(i)]->AnnounceColour(
             tk::TextBox::ColourAnnouncement::AsName);
     }
-    txtFarbe[kDisplay]->MakeColourField(tk::TextBox::ColourAnnouncement::AsDescription);
+    txtFarbe[kDisplay]->setReadOnly(true);
+    txtFarbe[kDisplay]->AnnounceColour(tk::TextBox::ColourAnnouncement::AsDescription);
 
     for (std::size_t i = 0; i < colour::kVgaColourCount; ++i) {
         const auto& vga = colour::VgaColorTable[i];
@@ -110,7 +112,7 @@ void frmFarben::CreateControls() {
         auto* box = Place(new tk::TextBox(Frame2), GridBox(index / kVgaRows, index % kVgaRows),
                           vga.tooltip);
         box->SetBackColor(vga.value);
-        box->MakeColourField(tk::TextBox::ColourAnnouncement::None);
+        box->MakeColourField();
         txtFarbe16[i] = box;
     }
 
@@ -158,32 +160,32 @@ void frmFarben::CreateControls() {
     Timer1.SetInterval(kTimer1Start);
 }
 
+QWidget* frmFarben::ControlOf(design::Control control, int index) const {
+    const auto i = static_cast<std::size_t>(index);
+    switch (control) {
+        case design::Control::Check1: return Check1;
+        case design::Control::VgaBox: return txtFarbe16.at(i);
+        case design::Control::Button: return cmdFarben.at(i);
+        case design::Control::Component: return txtRGB.at(i);
+        case design::Control::ColourBox: return txtFarbe.at(i);
+        case design::Control::FiveStep: return std::array{Check3, Check4, Check5}.at(i);
+        case design::Control::Tipp: return std::array{Check6, Check7, Check8}.at(i);
+        case design::Control::Decimal: return txtDecimal;
+    }
+    return nullptr;
+}
+
 void frmFarben::SetTabOrder() {
-    std::vector<QWidget*> order;
-    const auto add = [&order](QWidget* w) { order.push_back(w); };
-    add(Check1);
-    for (int i = 15; i >= 0; --i) add(txtFarbe16[static_cast<std::size_t>(i)]);
-    add(cmdFarben[9]);
-    add(cmdFarben[8]);
-    add(txtRGB[2]);
-    add(cmdFarben[7]);
-    add(cmdFarben[6]);
-    add(txtRGB[1]);
-    add(cmdFarben[5]);
-    add(cmdFarben[4]);
-    for (int i = 0; i <= design::kLastSlot; ++i) add(txtFarbe[static_cast<std::size_t>(i)]);
-    add(cmdFarben[3]);
-    add(cmdFarben[2]);
-    add(txtRGB[0]);
-    add(cmdFarben[1]);
-    add(cmdFarben[0]);
-    add(txtFarbe[design::kCodeField]);
-    add(txtFarbe[design::kDisplay]);
-    for (QWidget* check : {Check3, Check4, Check5, Check6, Check7, Check8}) add(check);
-    add(cmdFarben[11]);
-    add(txtDecimal);
-    add(cmdFarben[10]);
-    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    QWidget* previous = nullptr;
+    for (const design::TabRun& run : design::kTabOrder) {
+        const int step = run.to >= run.from ? 1 : -1;
+        for (int index = run.from;; index += step) {
+            QWidget* control = ControlOf(run.control, index);
+            if (previous) setTabOrder(previous, control);
+            previous = control;
+            if (index == run.to) break;
+        }
+    }
     Check1->setFocus(Qt::OtherFocusReason);
 }
 

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "check_box.h"
+#include "frm_farben_design.h"
 #include "command_button.h"
 #include "frame.h"
 #include "label.h"
@@ -29,11 +30,11 @@ public:
     ~frmFarben() override;
 
     // Controls, by the names of the window design.
-    std::array<tk::TextBox*, 66> txtFarbe{};    // 0-47 chart, 48-63 slots, 64 display, 65 code
-    std::array<tk::TextBox*, 16> txtFarbe16{};  // VGA palette
-    std::array<tk::TextBox*, 3> txtRGB{};       // red, green, blue
-    std::array<tk::Label*, 3> Label1{};
-    std::array<tk::CommandButton*, 12> cmdFarben{};
+    std::array<tk::TextBox*, design::kColourBoxCount> txtFarbe{};  // chart, slots, display, code
+    std::array<tk::TextBox*, design::kVgaColourCount> txtFarbe16{};  // VGA palette
+    std::array<tk::TextBox*, design::kComponentCount> txtRGB{};     // red, green, blue
+    std::array<tk::Label*, design::kComponentCount> Label1{};
+    std::array<tk::CommandButton*, design::kButtons.size()> cmdFarben{};
     tk::TextBox* txtDecimal = nullptr;
     tk::CheckBox* Check1 = nullptr;  // VGA text mode
     tk::CheckBox* Check3 = nullptr;  // "5-er" red, green, blue
@@ -52,12 +53,12 @@ public:
 
     // Event handlers.
     void Form_Load();
-    void txtRGB_KeyPress(std::int16_t Index, int& KeyAscii);
+    void txtRGB_KeyPress(std::int16_t Index, int& KeyCode);
     void txtRGB_Change(std::int16_t Index);
-    void txtDecimal_KeyPress(int& KeyAscii);
+    void txtDecimal_KeyPress(int& KeyCode);
     void txtDecimal_Change();
     void Timer4_Timer();
-    void txtFarbe_KeyPress(std::int16_t Index, int& KeyAscii);
+    void txtFarbe_KeyPress(std::int16_t Index, int& KeyCode);
     void txtFarbe_Click(std::int16_t Index);
     void txtFarbe_DblClick(std::int16_t Index);
     void txtFarbe16_Click(std::int16_t Index);
@@ -86,11 +87,14 @@ private:
     void CreateControls();
     void ConnectHandlers();
     void SetTabOrder();
+    QWidget* ControlOf(design::Control control, int index) const;
 
     // Window procedures.
     void ArmRgbUpdate();
     void HexToDecimal();
     void ShowRgbColor();
+    bool ComposeFromComponents();
+    void ShowColorValue();
     void DecimalToRgb();
     void HtmlCodeToRgb();
     void UntickTextModeKeepingColour();

@@ -42,7 +42,9 @@ inline constexpr int kFirstSlot = 48;           // custom slots 48 to 63
 inline constexpr int kLastSlot = 63;
 inline constexpr int kDisplay = 64;             // the colour display
 inline constexpr int kCodeField = 65;           // the HTML code field
-inline constexpr int kColourBoxCount = 66;
+inline constexpr std::size_t kColourBoxCount = 66;
+inline constexpr std::size_t kVgaColourCount = 16;
+inline constexpr std::size_t kComponentCount = 3;
 
 // The colour chart, RRGGBB, index = 8 * row + column: a grey scale in column 0,
 // then red, orange, yellow, green, cyan, blue and magenta from pale to dark.
@@ -73,7 +75,7 @@ struct ComponentDesign {
     TwipsRect headingPlace;
     TwipsRect fieldPlace;
 };
-inline constexpr std::array<ComponentDesign, 3> kComponents = {{
+inline constexpr std::array<ComponentDesign, kComponentCount> kComponents = {{
     {"Rot", {3240, 0, 495, 255}, {3240, 240, 495, 285}},
     {"Grün", {4080, 0, 495, 255}, {4080, 240, 495, 285}},
     {"Blau", {4920, 0, 495, 255}, {4920, 240, 495, 285}},
@@ -126,13 +128,41 @@ inline constexpr std::array<CheckDesign, 3> kTippChecks = {{
 
 inline constexpr TwipsRect kLabel3 = {1920, 2295, 975, 255};
 
+// The tab order, as runs of indexes of one kind of control, counted up or
+// down from `from` to `to`; the first control has the focus at start.
+enum class Control { Check1, VgaBox, Button, Component, ColourBox, FiveStep, Tipp, Decimal };
+struct TabRun {
+    Control control;
+    int from;
+    int to;
+};
+inline constexpr std::array<TabRun, 17> kTabOrder = {{
+    {Control::Check1, 0, 0},
+    {Control::VgaBox, 15, 0},
+    {Control::Button, 9, 8},
+    {Control::Component, 2, 2},
+    {Control::Button, 7, 6},
+    {Control::Component, 1, 1},
+    {Control::Button, 5, 4},
+    {Control::ColourBox, 0, kLastSlot},
+    {Control::Button, 3, 2},
+    {Control::Component, 0, 0},
+    {Control::Button, 1, 0},
+    {Control::ColourBox, kCodeField, kDisplay},
+    {Control::FiveStep, 0, 2},
+    {Control::Tipp, 0, 2},
+    {Control::Button, 11, 11},
+    {Control::Decimal, 0, 0},
+    {Control::Button, 10, 10},
+}};
+
 // Timer intervals at start, in milliseconds.
 inline constexpr int kTimer1Start = 100;
 
 // The font of buttons, check boxes and component headings; the substitutes
 // keep its size and weight where it is missing.
-inline constexpr std::array<std::string_view, 4> kFontFamilies = {
-    "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "DejaVu Sans"};
+inline constexpr std::array<std::string_view, 3> kFontFamilies = {
+    "MS Sans Serif", "Liberation Sans", "DejaVu Sans"};
 inline constexpr double kFontPoints = 8.25;
 
 }  // namespace design

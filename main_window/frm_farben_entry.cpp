@@ -5,29 +5,30 @@
 #include "colour_value.h"
 #include "frm_farben.h"
 #include "frm_farben_design.h"
+#include "key_codes.h"
 
 using namespace colour;
 
 namespace {
 
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
-constexpr int kDiscard = 0;
+using tk::kBackspace;
+using tk::kDiscard;
+using tk::kEnter;
 constexpr int kDeferredUpdateInterval = 50;  // ms
 constexpr std::string_view kZero = "0";
 
 bool IsDigit(int code) { return code >= '0' && code <= '9'; }
 bool IsHexLetter(int code) { return (code >= 'A' && code <= 'F') || (code >= 'a' && code <= 'f'); }
 
-void AdmitDigitsOnly(int& KeyAscii) {
-    if (!IsDigit(KeyAscii) && KeyAscii != kBackspace) KeyAscii = kDiscard;
+void AdmitDigitsOnly(int& KeyCode) {
+    if (!IsDigit(KeyCode) && KeyCode != kBackspace) KeyCode = kDiscard;
 }
 
 }  // namespace
 
-void frmFarben::txtRGB_KeyPress(std::int16_t /*Index*/, int& KeyAscii) { AdmitDigitsOnly(KeyAscii); }
+void frmFarben::txtRGB_KeyPress(std::int16_t /*Index*/, int& KeyCode) { AdmitDigitsOnly(KeyCode); }
 
-void frmFarben::txtDecimal_KeyPress(int& KeyAscii) { AdmitDigitsOnly(KeyAscii); }
+void frmFarben::txtDecimal_KeyPress(int& KeyCode) { AdmitDigitsOnly(KeyCode); }
 
 void frmFarben::txtRGB_Change(std::int16_t Index) {
     tk::TextBox& field = *txtRGB[static_cast<std::size_t>(Index)];
@@ -49,21 +50,13 @@ void frmFarben::ArmRgbUpdate() {
 }
 
 void frmFarben::Timer4_Timer() {
-    const std::string& red = txtRGB[0]->Text();
-    const std::string& green = txtRGB[1]->Text();
-    const std::string& blue = txtRGB[2]->Text();
-    if (red.empty() || green.empty() || blue.empty() || !mRgbActive) return;
-
-    std::optional<std::string> code = HexCodeFromComponents(red, green, blue);
-    if (!code) return;  // pasted text that is no number: the colour stays for this tick
-    mHexCode = *code;
-    mHexIn = SwapOuterPairs(mHexCode);
-    HexToDecimal();
-    mColorValue = DecimalText(mHexValue);
-    txtFarbe[design::kCodeField]->SetText(mHexCode);
-    if (const auto value = TextToInteger(mColorValue)) {
-        txtFarbe[design::kDisplay]->SetBackColor(*value);
+    if (txtRGB[0]->Text().empty() || txtRGB[1]->Text().empty() || txtRGB[2]->Text().empty() ||
+        !mRgbActive) {
+        return;
     }
+    if (!ComposeFromComponents()) return;
+    txtFarbe[design::kCodeField]->SetText(mHexCode);
+    ShowColorValue();
     // A changed decimal text runs txtDecimal_Change, and with it DecimalToRgb.
     txtDecimal->SetText(DecimalText(txtFarbe[design::kDisplay]->BackColor()));
 }
@@ -123,13 +116,24 @@ void frmFarben::WriteCodeAndComponents(tk::ColourValue value) {
 }
 
 void frmFarben::ShowRgbColor() {
+    if (ComposeFromComponents()) ShowColorValue();
+}
+
+// The colour of the three component texts: hex code, reversed code, value.
+// A component that came in as pasted text and is no number leaves everything
+// as it was, and the colour stays.
+bool frmFarben::ComposeFromComponents() {
     std::optional<std::string> code =
         HexCodeFromComponents(txtRGB[0]->Text(), txtRGB[1]->Text(), txtRGB[2]->Text());
-    if (!code) return;  // pasted text that is no number: the colour stays for this step
+    if (!code) return false;
     mHexCode = *code;
     mHexIn = SwapOuterPairs(mHexCode);
     HexToDecimal();
     mColorValue = DecimalText(mHexValue);
+    return true;
+}
+
+void frmFarben::ShowColorValue() {
     if (const auto value = TextToInteger(mColorValue)) {
         txtFarbe[design::kDisplay]->SetBackColor(*value);
     }
@@ -140,16 +144,16 @@ void frmFarben::HexToDecimal() {
     mHexValue = HexDigitsToNumber(mHexIn);
 }
 
-void frmFarben::txtFarbe_KeyPress(std::int16_t Index, int& KeyAscii) {
+void frmFarben::txtFarbe_KeyPress(std::int16_t Index, int& KeyCode) {
     if (Index != design::kCodeField) return;
     constexpr int kLowerToUpper = 'a' - 'A';
-    if (!IsDigit(KeyAscii) && !IsHexLetter(KeyAscii) && KeyAscii != kBackspace &&
-        KeyAscii != kEnter) {
-        KeyAscii = kDiscard;
+    if (!IsDigit(KeyCode) && !IsHexLetter(KeyCode) && KeyCode != kBackspace &&
+        KeyCode != kEnter) {
+        KeyCode = kDiscard;
     }
-    if (KeyAscii >= 'a') KeyAscii -= kLowerToUpper;
+    if (KeyCode >= 'a') KeyCode -= kLowerToUpper;
     if (txtFarbe[design::kCodeField]->Length() <= static_cast<int>(kHexCodeLength) &&
-        !mUpdating && KeyAscii == kEnter) {
+        !mUpdating && KeyCode == kEnter) {
         HtmlCodeToRgb();
     }
 }

@@ -5,14 +5,12 @@
 set -euo pipefail
 binary=$1 scale=$2 output=$3
 
-number=80
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-Xvfb ":$number" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+source "$(dirname "$0")/xvfb.sh"
 app=
-trap '[ -z "$app" ] || kill "$app" 2>/dev/null; kill "$xvfb" 2>/dev/null; true' EXIT
-export DISPLAY=":$number" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+XVFB_PID=
+trap '[ -z "$app" ] || kill "$app" 2>/dev/null; [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null; true' EXIT
+start_xvfb 1600x1200x24
+export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale"
 
 "$binary" &
 app=$!

@@ -14,12 +14,20 @@ PACKAGES=(
   libgtest-dev libgmock-dev
   xvfb xauth x11-utils xdotool xclip imagemagick openbox
   fonts-liberation2
-  dpkg-dev desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream python3
+  qt6-translations-l10n
   wmctrl weston qt6-wayland
 )
 
 as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  elif command -v sudo >/dev/null; then
+    sudo "$@"
+  else
+    echo "Missing packages need root to install, and there is no sudo: run this as root." >&2
+    return 1
+  fi
 }
 
 install_missing_packages() {
@@ -43,20 +51,10 @@ build_tessivo() {
   cmake --build "$BUILD_DIR" ${BUILD_TARGET:+--target "$BUILD_TARGET"}
 }
 
-# Starts Xvfb on a free display number and exports DISPLAY; stops it on exit.
+source "$PROJECT_ROOT/scripts/xvfb.sh"
+
+# Starts Xvfb for the rest of the script and stops it on exit.
 start_virtual_display() {
-  local number=90
-  while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-    number=$((number + 1))
-  done
-  Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  XVFB_PID=$!
+  start_xvfb
   trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
-  export DISPLAY=":$number"
-  local tries=0
-  until xdpyinfo >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    [ "$tries" -lt 100 ] || { echo "Xvfb did not start" >&2; return 1; }
-    sleep 0.1
-  done
 }

@@ -166,6 +166,9 @@ TEST(ColourHexTest, CodePair) {
         {"FF8000", 3, ""},
         {"FF8000", std::numeric_limits<int>::max(), ""},
         {"FF8000", std::numeric_limits<int>::min(), ""},
+        {"\u05D0\u05D1 12", 0, "\u05D0\u05D1"},  // pasted right-to-left text: characters, not bytes
+        {"\u05D0\u05D1 12", 1, " 1"},
+        {"\u05D0\u05D1 12", 2, "2"},
     };
     for (const auto& c : cases) EXPECT_EQ(CodePair(c.code, c.k), c.pair) << c.code << " " << c.k;
 }

@@ -67,7 +67,7 @@ const std::vector<PastedText> kRows = {
     {"TenKilobytesOfNines", QString(10240, u'9'), "255", 255, "16777215", kWhite, kAsPasted,
      kStart},
     {"NulInside", kWithNul, kAsPasted, kKept, kAsPasted, 12, "120304", 262930},
-    {"RightToLeft", kRightToLeft, kAsPasted, kKept, kAsPasted, 0, "000001", 65536},
+    {"RightToLeft", kRightToLeft, kAsPasted, kKept, kAsPasted, 0, "000102", 131328},
 };
 
 // A window showing the start colour in every notation, typed as a decimal value.

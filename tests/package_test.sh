@@ -6,11 +6,12 @@
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
 scratch=$(mktemp -d)
-xvfb_pid=
+source "$(dirname "$0")/../scripts/xvfb.sh"
+XVFB_PID=
 app_pid=
 cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
+  [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true
   rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -30,12 +31,8 @@ for size in 16 32 48 256; do
 done
 [ -f "$scratch/root/usr/share/icons/hicolor/scalable/apps/tessivo.svg" ]
 
-number=70
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$number" QT_QPA_PLATFORM=xcb
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb 1024x768x24
+export QT_QPA_PLATFORM=xcb
 "$scratch/root/usr/bin/tessivo" &
 app_pid=$!
 title=$(timeout 20 xdotool search --sync --onlyvisible --name '^Marvanta' getwindowname | head -n 1)

@@ -1,6 +1,8 @@
 #include "text_box.h"
 
+#include "colour_value.h"
 #include "handler_nesting.h"
+#include "key_codes.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -9,8 +11,6 @@
 namespace tk {
 namespace {
 
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
 constexpr char32_t kLargestCodePoint = 0x10FFFF;
 
 // The character code a key offers to the key filter, or nothing for keys
@@ -68,6 +68,14 @@ void TextBox::TextChangedInWidget(const QString& text) {
     }
 }
 
+int TextBox::Length() const {
+    int characters = 0;
+    for (const char c : mText) {
+        if ((static_cast<unsigned char>(c) & 0xC0U) != 0x80U) ++characters;  // not a continuation byte
+    }
+    return characters;
+}
+
 std::string TextBox::SelText() const {
     if (hasSelectedText()) return selectedText().toStdString();
     if (mKeptSelection) return mKeptSelection->toStdString();
@@ -82,22 +90,23 @@ void TextBox::SetBackColor(ColourValue value) {
     QPalette changed = palette();
     changed.setColor(QPalette::Base, ToQColor(value));
     setPalette(changed);
-    AnnounceColour();
+    UpdateColourAnnouncement();
 }
 
-void TextBox::MakeColourField(ColourAnnouncement announcement) {
+void TextBox::MakeColourField() {
     setReadOnly(true);
     setCursor(Qt::ArrowCursor);
     setContextMenuPolicy(Qt::NoContextMenu);
-    mAnnouncement = announcement;
-    AnnounceColour();
 }
 
-void TextBox::AnnounceColour() {
+void TextBox::AnnounceColour(ColourAnnouncement announcement) {
+    mAnnouncement = announcement;
+    UpdateColourAnnouncement();
+}
+
+void TextBox::UpdateColourAnnouncement() {
     if (mAnnouncement == ColourAnnouncement::None) return;
-    const QColor colour = ToQColor(mBackColor);
-    const QString code =
-        QString::asprintf("%02X%02X%02X", colour.red(), colour.green(), colour.blue());
+    const QString code = QString::fromStdString(colour::HexCodeFromColourValue(mBackColor));
     if (mAnnouncement == ColourAnnouncement::AsName) {
         setAccessibleName(code);
     } else {

@@ -26,13 +26,13 @@ namespace tk {
 class TextBox : public QLineEdit {
 public:
     using Handler = std::function<void()>;
-    using KeyFilter = std::function<void(int& keyAscii)>;
+    using KeyFilter = std::function<void(int& keyCode)>;
 
     explicit TextBox(QWidget* parent);
 
     const std::string& Text() const { return mText; }
     // The length of the text in characters.
-    int Length() const { return static_cast<int>(text().size()); }
+    int Length() const;
     void SetText(std::string_view text);
 
     // The part of the text selected now. A selection stays in force after the
@@ -46,13 +46,14 @@ public:
     ColourValue BackColor() const { return mBackColor; }
     void SetBackColor(ColourValue value);
 
-    // How a colour field tells a screen reader its colour (as the HTML code,
-    // red first): as its name, as its description, or not at all.
-    enum class ColourAnnouncement { None, AsName, AsDescription };
-
     // A box that only shows its background colour: no text, no text cursor,
     // the arrow pointer.
-    void MakeColourField(ColourAnnouncement announcement);
+    void MakeColourField();
+
+    // How the box tells a screen reader its background colour (as the HTML
+    // code, red first), kept current: as its name, or as its description.
+    enum class ColourAnnouncement { None, AsName, AsDescription };
+    void AnnounceColour(ColourAnnouncement announcement);
 
     void OnChange(Handler handler) { mOnChange = std::move(handler); }
     void OnKeyPress(KeyFilter filter) { mOnKeyPress = std::move(filter); }
@@ -70,11 +71,11 @@ protected:
 
 private:
     void TextChangedInWidget(const QString& text);
-    void AnnounceColour();
+    void UpdateColourAnnouncement();
     void InsertCharacterCode(int code, QKeyEvent* original);
 
     std::string mText;
-    ColourValue mBackColor = 0xFFFFFF;
+    ColourValue mBackColor = kWhite;
     ColourAnnouncement mAnnouncement = ColourAnnouncement::None;
     std::optional<QString> mKeptSelection;
     bool mReleaseEndsDoubleClick = false;

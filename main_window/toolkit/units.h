@@ -10,6 +10,8 @@ namespace tk {
 // A colour value: red + 256 * green + 65536 * blue.
 using ColourValue = std::int32_t;
 
+inline constexpr ColourValue kWhite = 0xFFFFFF;  // a new text box's background
+
 inline constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch
 
 constexpr int TwipsToPixels(int twips) {

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QWindow>
 
 namespace tk {
 namespace {
@@ -24,9 +26,14 @@ bool IsUserInput(QEvent::Type type) {
         case QEvent::TouchBegin:
         case QEvent::TouchUpdate:
         case QEvent::TouchEnd:
+        case QEvent::TouchCancel:
         case QEvent::TabletPress:
+        case QEvent::TabletMove:
         case QEvent::TabletRelease:
+        case QEvent::NativeGesture:
         case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::DragLeave:
         case QEvent::Drop:
             return true;
         default:
@@ -49,10 +56,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!watched->isWidgetType()) return false;
-        QWidget* target = static_cast<QWidget*>(watched)->window();
-        if (target != mOwner) return false;
-        if (event->type() == QEvent::WindowActivate) {
+        if (!BelongsToOwner(watched)) return false;
+        if (event->type() == QEvent::WindowActivate && watched == mOwner) {
             mModal->raise();
             mModal->activateWindow();
             return false;
@@ -61,6 +66,15 @@ protected:
     }
 
 private:
+    // Input from the window system reaches the owner's native window first,
+    // before a click moves the focus; shortcuts go to its widgets directly.
+    bool BelongsToOwner(QObject* object) const {
+        if (mOwner == nullptr) return false;
+        if (object->isWindowType()) return object == mOwner->windowHandle();
+        return object->isWidgetType() && static_cast<QWidget*>(object)->window() == mOwner;
+    }
+
+
     QWidget* mOwner;
     QWidget* mModal;
 };
@@ -92,8 +106,9 @@ void Window::ShowModal() {
     activateWindow();
     QEventLoop loop;
     mModalLoop = &loop;
+    const QPointer<Window> self(this);
     loop.exec(QEventLoop::DialogExec);
-    mModalLoop = nullptr;
+    if (self) mModalLoop = nullptr;  // destroyed meanwhile, its destructor ended the loop
 }
 
 void Window::mousePressEvent(QMouseEvent* event) {
