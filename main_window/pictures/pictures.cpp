@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -72,9 +73,11 @@ QImage StripesImage(int pixels) {
     constexpr int kStripesPerIcon = 16;
     const int stripeWidth = std::max(1, pixels / kStripesPerIcon);
     QImage image(pixels, pixels, QImage::Format_RGB32);
-    for (int x = 0; x < pixels; ++x) {
-        const QRgb colour = kStripes[static_cast<std::size_t>((x / stripeWidth) % 3)];
-        for (int y = 0; y < pixels; ++y) image.setPixel(x, y, colour);
+    // One scan line, copied to the others: the icon is drawn at start-up.
+    auto* first = reinterpret_cast<QRgb*>(image.scanLine(0));
+    for (int x = 0; x < pixels; ++x) first[x] = kStripes[static_cast<std::size_t>((x / stripeWidth) % 3)];
+    for (int y = 1; y < pixels; ++y) {
+        std::copy(first, first + pixels, reinterpret_cast<QRgb*>(image.scanLine(y)));
     }
     return image;
 }
