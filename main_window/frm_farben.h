@@ -132,5 +132,8 @@ private:
     bool mGreenResumeUp = false;
     bool mBlueResumeUp = false;
 
+    // Also a child of this window for the window system (it is owned by it);
+    // the member is destroyed before this window's QWidget part, which keeps
+    // the two ownerships from ever deleting it twice.
     std::unique_ptr<frmFarbenXL> mFarbenXL;
 };

@@ -166,26 +166,19 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event) {
 }
 
 void TextBox::mousePressEvent(QMouseEvent* event) {
-    mReleaseEndsDoubleClick = false;
+    mClicks.Pressed();
     QLineEdit::mousePressEvent(event);
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) {
-        return;
-    }
-    if (mReleaseEndsDoubleClick) {  // the second release of a double-click is no click
-        mReleaseEndsDoubleClick = false;
-        return;
-    }
-    if (mOnClick) mOnClick();
+    if (mClicks.ReleaseIsClick(*this, *event) && mOnClick) mOnClick();
 }
 
 void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QLineEdit::mouseDoubleClickEvent(event);
     if (event->button() != Qt::LeftButton) return;
-    mReleaseEndsDoubleClick = true;
+    mClicks.DoubleClicked();
     if (mOnDblClick) mOnDblClick();
 }
 

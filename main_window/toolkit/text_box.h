@@ -19,6 +19,7 @@
 #include <string>
 #include <string_view>
 
+#include "click_sequence.h"
 #include "units.h"
 
 namespace tk {
@@ -78,7 +79,7 @@ private:
     ColourValue mBackColor = kWhite;
     ColourAnnouncement mAnnouncement = ColourAnnouncement::None;
     std::optional<QString> mKeptSelection;
-    bool mReleaseEndsDoubleClick = false;
+    ClickSequence mClicks;
     Handler mOnChange;
     KeyFilter mOnKeyPress;
     Handler mOnClick;

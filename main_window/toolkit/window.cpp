@@ -112,27 +112,19 @@ void Window::ShowModal() {
 }
 
 void Window::mousePressEvent(QMouseEvent* event) {
-    mReleaseEndsDoubleClick = false;
+    mClicks.Pressed();
     QWidget::mousePressEvent(event);
 }
 
-// The second press of a double-click makes no second click. (The base
-// class hands a double-click on as a press, so the mark is set after it.)
+// The base class hands a double-click on as a press, so the mark comes after it.
 void Window::mouseDoubleClickEvent(QMouseEvent* event) {
     QWidget::mouseDoubleClickEvent(event);
-    mReleaseEndsDoubleClick = true;
+    mClicks.DoubleClicked();
 }
 
 void Window::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) {
-        return;
-    }
-    if (mReleaseEndsDoubleClick) {
-        mReleaseEndsDoubleClick = false;
-        return;
-    }
-    if (mOnClick) mOnClick();
+    if (mClicks.ReleaseIsClick(*this, *event) && mOnClick) mOnClick();
 }
 
 void Window::closeEvent(QCloseEvent* event) {

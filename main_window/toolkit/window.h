@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "click_sequence.h"
 #include "units.h"
 
 class QEventLoop;
@@ -45,7 +46,7 @@ private:
 
     ColourValue mBackColor = -1;
     QEventLoop* mModalLoop = nullptr;
-    bool mReleaseEndsDoubleClick = false;
+    ClickSequence mClicks;
     std::function<void()> mOnClick;
 };
 
