@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <string>
@@ -15,20 +14,7 @@
 
 namespace {
 
-bool IsHexText(const std::string& hex) {
-    return !hex.empty() && hex.size() <= 16 &&
-           std::all_of(hex.begin(), hex.end(), fuzz::IsUpperHexDigit) &&
-           (hex == "0" || hex[0] != '0');
-}
-
-// The digits HexText must show: the 32-bit pattern of a negative number that
-// fits 32 bits, the 64-bit one otherwise.
-std::uint64_t HexBits(std::int64_t n) {
-    if (n < 0 && n >= std::numeric_limits<std::int32_t>::min()) {
-        return static_cast<std::uint32_t>(static_cast<std::int32_t>(n));
-    }
-    return static_cast<std::uint64_t>(n);
-}
+constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 
 void CheckNearestInteger(double x) {
     const std::optional<std::int32_t> result = colour::NearestInteger(x);
@@ -44,14 +30,30 @@ void CheckNearestInteger(double x) {
     }
 }
 
+// Upper-case digits without leading zeros. Read back (HexDigitsToNumber wraps
+// modulo 2^64), a number of 0 or more gives itself; a negative one that fits
+// 32 bits has eight digits and gives its 32-bit two's complement, n + 2^32;
+// a more negative one has sixteen digits, its 64-bit two's complement, which
+// reads back as n.
 void CheckHexText(std::int64_t n) {
     const std::string hex = colour::HexText(n);
-    FUZZ_CHECK(IsHexText(hex));
-    FUZZ_CHECK(std::strtoull(hex.c_str(), nullptr, 16) == HexBits(n));
+    FUZZ_CHECK(!hex.empty() && std::all_of(hex.begin(), hex.end(), fuzz::IsUpperHexDigit));
+    FUZZ_CHECK(hex == "0" || hex[0] != '0');
+    const std::int64_t readBack = colour::HexDigitsToNumber(hex);
+    if (n >= 0) {
+        FUZZ_CHECK(readBack == n);
+    } else if (n >= kInt32Min) {
+        FUZZ_CHECK(hex.size() == 8 && readBack == n + (std::int64_t{1} << 32));
+    } else {
+        FUZZ_CHECK(hex.size() == 16 && readBack == n);
+    }
     FUZZ_CHECK(colour::TwoDigitHex(n) == (hex.size() == 1 ? "0" + hex : hex));
     FUZZ_CHECK(colour::DecimalText(n) == std::to_string(n));
 }
 
+// A colour's code has six upper-case hex digits, the pairs red, green and
+// blue (the low byte first), and reads back as the colour. Outside the
+// colour range the code is the value's HexText.
 void CheckHexCode(std::int64_t value) {
     const std::string code = colour::HexCodeFromColourValue(value);
     if (value < 0 || value > colour::kWhite) {
@@ -60,6 +62,9 @@ void CheckHexCode(std::int64_t value) {
     }
     FUZZ_CHECK(code.size() == colour::kHexCodeLength);
     FUZZ_CHECK(std::all_of(code.begin(), code.end(), fuzz::IsUpperHexDigit));
+    for (std::size_t k = 0; k < 3; ++k) {
+        FUZZ_CHECK(colour::HexDigitsToNumber(code.substr(2 * k, 2)) == ((value >> (8 * k)) & 0xFF));
+    }
     FUZZ_CHECK(colour::ColourValueFromCode(code) == value);
 }
 

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <limits>
 #include <new>
-#include <random>
 #include <string>
 #include <string_view>
 
@@ -33,14 +32,6 @@ constexpr std::int64_t kInt64Max = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 const double kInf = std::numeric_limits<double>::infinity();
 
-bool IsUpperHexCode(const std::string& code) {
-    if (code.size() != kHexCodeLength) return false;
-    for (const char c : code) {
-        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) return false;
-    }
-    return true;
-}
-
 TEST(ColourHexTest, HexDigitsToNumber) {
     const struct {
         std::string_view text;
@@ -62,12 +53,8 @@ TEST(ColourHexTest, HexTextAndTwoDigitHex) {
         std::string_view hex;
         std::string_view two_digit;
     } cases[] = {
-        {0, "0", "00"},
-        {9, "9", "09"},
-        {10, "A", "0A"},
-        {255, "FF", "FF"},
-        {256, "100", "100"},
-        {16777215, "FFFFFF", "FFFFFF"},
+        {0, "0", "00"},        {9, "9", "09"},           {10, "A", "0A"},
+        {255, "FF", "FF"},     {256, "100", "100"},      {16777215, "FFFFFF", "FFFFFF"},
         {-1, "FFFFFFFF", "FFFFFFFF"},
         {kInt32Min, "80000000", "80000000"},
         {kInt32Min - 1, "FFFFFFFF7FFFFFFF", "FFFFFFFF7FFFFFFF"},
@@ -78,9 +65,6 @@ TEST(ColourHexTest, HexTextAndTwoDigitHex) {
         EXPECT_EQ(HexText(c.n), c.hex) << c.n;
         EXPECT_EQ(TwoDigitHex(c.n), c.two_digit) << c.n;
     }
-    for (std::int64_t n = 1; n > 0 && n < kInt64Max / 3; n = n * 3 + 1) {
-        EXPECT_EQ(HexDigitsToNumber(HexText(n)), n) << n;
-    }
 }
 
 TEST(ColourHexTest, SwapOuterPairsForEveryLength) {
@@ -88,28 +72,19 @@ TEST(ColourHexTest, SwapOuterPairsForEveryLength) {
         std::string_view code;
         std::string_view swapped;
     } cases[] = {
-        {"", ""},
-        {"A", "AA"},
-        {"AB", "ABAB"},
-        {"ABC", "BCCAB"},
-        {"ABCD", "CDCDAB"},
-        {"ABCDE", "DECDAB"},
-        {"FF8000", "0080FF"},
-        {"ABCDEFGH", "GHCDAB"},
+        {"", ""},           {"A", "AA"},          {"AB", "ABAB"},        {"ABC", "BCCAB"},
+        {"ABCD", "CDCDAB"}, {"ABCDE", "DECDAB"},  {"FF8000", "0080FF"},  {"ABCDEFGH", "GHCDAB"},
     };
     for (const auto& c : cases) EXPECT_EQ(SwapOuterPairs(c.code), c.swapped) << c.code;
     EXPECT_EQ(SwapOuterPairs(SwapOuterPairs("12AB9F")), "12AB9F");
 }
 
-TEST(ColourHexTest, ColourValueFromCode) {
-    const struct {
-        std::string_view code;
-        std::int64_t value;
-    } cases[] = {
-        {"000000", 0}, {"FF0000", 255},        {"FF8000", 33023}, {"070AFF", 16714247},
-        {"FFFFFF", kWhite}, {"ff0000", 0},     {"", 0},           {"0000FF", 16711680},
-    };
-    for (const auto& c : cases) EXPECT_EQ(ColourValueFromCode(c.code), c.value) << c.code;
+// Codes of colours follow from HexCodeFromColourValue's examples and the round
+// trip of every value below; here texts that no colour gives.
+TEST(ColourHexTest, ColourValueFromCodeOfOtherTexts) {
+    EXPECT_EQ(ColourValueFromCode(""), 0);
+    EXPECT_EQ(ColourValueFromCode("ff0000"), 0);
+    EXPECT_EQ(ColourValueFromCode("FF00"), 255);  // read as "0000FF"
 }
 
 TEST(ColourHexTest, HexCodeFromColourValue) {
@@ -127,21 +102,15 @@ TEST(ColourHexTest, HexCodeFromColourValue) {
     for (const auto& c : cases) EXPECT_EQ(HexCodeFromColourValue(c.value), c.code) << c.value;
 }
 
-TEST(ColourHexTest, HexCodeIsPaddedHexTextWithOuterPairsSwapped) {
-    for (std::int64_t v = 0; v <= kWhite; v += 4099) {
-        const std::string hex = HexText(v);
-        const std::string padded = std::string(kHexCodeLength - hex.size(), '0') + hex;
-        EXPECT_EQ(HexCodeFromColourValue(v), SwapOuterPairs(padded)) << v;
-    }
-}
-
 TEST(ColourHexTest, EveryColourValueRoundTripsWithoutAllocating) {
     std::int64_t failures = 0;
     std::int64_t first_failure = -1;
     const std::size_t allocations_before = g_allocations;
     for (std::int64_t v = 0; v <= kWhite; ++v) {
         const std::string code = HexCodeFromColourValue(v);
-        if (!IsUpperHexCode(code) || ColourValueFromCode(code) != v) {
+        if (code.size() != kHexCodeLength ||
+            code.find_first_not_of("0123456789ABCDEF") != std::string::npos ||
+            ColourValueFromCode(code) != v) {
             if (failures++ == 0) first_failure = v;
         }
     }
@@ -156,14 +125,8 @@ TEST(ColourHexTest, CodePair) {
         int k;
         std::string_view pair;
     } cases[] = {
-        {"FF8000", 0, "FF"},
-        {"FF8000", 1, "80"},
-        {"FF8000", 2, "00"},
-        {"FF80", 2, ""},
-        {"FF8", 1, "8"},
-        {"", 0, ""},
-        {"FF8000", -1, ""},
-        {"FF8000", 3, ""},
+        {"FF8000", 0, "FF"},  {"FF8000", 1, "80"},  {"FF8000", 2, "00"},  {"FF80", 2, ""},
+        {"FF8", 1, "8"},      {"", 0, ""},          {"FF8000", -1, ""},   {"FF8000", 3, ""},
         {"FF8000", std::numeric_limits<int>::max(), ""},
         {"FF8000", std::numeric_limits<int>::min(), ""},
         {"\u05D0\u05D1 12", 0, "\u05D0\u05D1"},  // pasted right-to-left text: characters, not bytes
@@ -178,12 +141,9 @@ TEST(ColourHexTest, HexCodeFromComponents) {
         std::string_view red, green, blue;
         std::optional<std::string> code;
     } cases[] = {
-        {"255", "128", "0", "FF8000"},
-        {"007", "10", "255", "070AFF"},
-        {"0", "0", "0", "000000"},
-        {" 12 ", "\t1.5", "254.5", "0C02FE"},
-        {"255", "", "0", std::nullopt},
-        {"255", "128", "x", std::nullopt},
+        {"255", "128", "0", "FF8000"},  {"007", "10", "255", "070AFF"},
+        {"0", "0", "0", "000000"},      {" 12 ", "\t1.5", "254.5", "0C02FE"},
+        {"255", "", "0", std::nullopt}, {"255", "128", "x", std::nullopt},
         {"1,5", "0", "0", std::nullopt},
     };
     for (const auto& c : cases) {
@@ -197,12 +157,8 @@ TEST(ColourDecimalTest, DecimalText) {
         std::int64_t n;
         std::string_view text;
     } cases[] = {
-        {0, "0"},
-        {7, "7"},
-        {-5, "-5"},
-        {1234567890, "1234567890"},
-        {kInt64Max, "9223372036854775807"},
-        {kInt64Min, "-9223372036854775808"},
+        {0, "0"}, {7, "7"}, {-5, "-5"}, {1234567890, "1234567890"},
+        {kInt64Max, "9223372036854775807"}, {kInt64Min, "-9223372036854775808"},
     };
     for (const auto& c : cases) EXPECT_EQ(DecimalText(c.n), c.text);
 }
@@ -250,26 +206,6 @@ TEST(ColourLeadingNumberTest, HexAndOctalPrefixes) {
     for (const auto& c : cases) EXPECT_EQ(LeadingNumber(c.text), c.expected) << c.text;
 }
 
-// Plain integer texts, blanks and a trailing non-number mixed in, read as the
-// integer they were made from.
-TEST(ColourLeadingNumberTest, AgreesWithIntegerTextsItWasMadeFrom) {
-    std::mt19937_64 random(20240601);
-    std::uniform_int_distribution<std::int64_t> numbers(-999'999'999'999'999, 999'999'999'999'999);
-    const std::string_view blanks[] = {"", " ", "\t", "\n", "  "};
-    const std::string_view tails[] = {"", "x", ",5", "e", "e+", "+1", "-", "&H1", "\xC3\xBC"};
-    for (int i = 0; i < 2000; ++i) {
-        const std::int64_t n = numbers(random);
-        std::string text;
-        for (const char c : DecimalText(n)) {
-            text += blanks[random() % std::size(blanks)];
-            text += c;
-        }
-        text += blanks[random() % std::size(blanks)];
-        text += tails[random() % std::size(tails)];
-        ASSERT_EQ(LeadingNumber(text), static_cast<double>(n)) << text;
-    }
-}
-
 TEST(ColourTextToIntegerTest, Texts) {
     const struct {
         std::string_view text;
@@ -285,14 +221,6 @@ TEST(ColourTextToIntegerTest, Texts) {
         {"\n5", std::nullopt},    {"1e400", std::nullopt}, {"nan", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(TextToInteger(c.text), c.expected) << c.text;
-
-    std::mt19937 random(7);
-    for (int i = 0; i < 1000; ++i) {
-        const auto n = static_cast<std::int32_t>(random());
-        std::string text = " ";
-        text.append(DecimalText(n)).append("\t");
-        ASSERT_EQ(TextToInteger(text), n);
-    }
 }
 
 TEST(ColourTextToIntegerTest, NearestInteger) {
@@ -300,27 +228,14 @@ TEST(ColourTextToIntegerTest, NearestInteger) {
         double x;
         std::optional<std::int32_t> expected;
     } cases[] = {
-        {0.5, 0},
-        {1.5, 2},
-        {2.5, 2},
-        {3.5, 4},
-        {-0.5, 0},
-        {-2.5, -2},
-        {-3.5, -4},
-        {2.4999999999999996, 2},
-        {0.49999999999999994, 0},
-        {-0.49999999999999994, 0},
-        {-1.4999999999999998, -1},
-        {16777215.0, 16777215},
-        {2147483647.0, 2147483647},
-        {2147483647.4, 2147483647},
-        {2147483647.6, std::nullopt},
-        {-2147483648.4, kInt32Min},
-        {-2147483648.5, kInt32Min},
-        {-2147483648.6, std::nullopt},
-        {1e300, std::nullopt},
-        {kInf, std::nullopt},
-        {-kInf, std::nullopt},
+        {0.5, 0},           {1.5, 2},        {2.5, 2},           {3.5, 4},
+        {-0.5, 0},          {-2.5, -2},      {-3.5, -4},         {2.4999999999999996, 2},
+        {0.49999999999999994, 0},            {-0.49999999999999994, 0},
+        {-1.4999999999999998, -1},           {16777215.0, 16777215},
+        {2147483647.0, 2147483647},          {2147483647.4, 2147483647},
+        {2147483647.6, std::nullopt},        {-2147483648.4, kInt32Min},
+        {-2147483648.5, kInt32Min},          {-2147483648.6, std::nullopt},
+        {1e300, std::nullopt}, {kInf, std::nullopt}, {-kInf, std::nullopt},
         {std::numeric_limits<double>::quiet_NaN(), std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(NearestInteger(c.x), c.expected) << c.x;

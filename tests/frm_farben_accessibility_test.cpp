@@ -1,11 +1,9 @@
 // What a screen reader finds in the main window.
-#include <gtest/gtest.h>
-
 #include <QAccessible>
-#include <QTest>
 
-#include "frm_farben.h"
+#include "test_support.h"
 
+namespace test {
 namespace {
 
 QString AccessibleText(QWidget* widget, QAccessible::Text kind) {
@@ -15,10 +13,7 @@ QString AccessibleText(QWidget* widget, QAccessible::Text kind) {
 
 QString Name(QWidget* widget) { return AccessibleText(widget, QAccessible::Name); }
 
-class AccessibilityTest : public ::testing::Test {
-protected:
-    frmFarben form;
-};
+using AccessibilityTest = WindowTest;
 
 TEST_F(AccessibilityTest, EveryControlThatTakesTheFocusHasAName) {
     for (QWidget* widget : form.findChildren<QWidget*>()) {
@@ -42,26 +37,26 @@ TEST_F(AccessibilityTest, ControlsAreNamedByTheirCaptionOrTooltip) {
 TEST_F(AccessibilityTest, SwatchesAndSlotsAreNamedByTheirCurrentColour) {
     EXPECT_EQ(Name(form.txtFarbe[17]), "FF0000");
     EXPECT_EQ(Name(form.txtFarbe[6]), "C0C0FF");
-    EXPECT_EQ(Name(form.txtFarbe[48]), "FFFFFF");
-    EXPECT_EQ(AccessibleText(form.txtFarbe[48], QAccessible::Description),
+    EXPECT_EQ(Name(Slot(0)), "FFFFFF");
+    EXPECT_EQ(AccessibleText(Slot(0), QAccessible::Description),
               "Mit Dbl-Click Löschen");
 
     form.txtFarbe_Click(18);
     form.StoreCustomColor();
-    EXPECT_EQ(Name(form.txtFarbe[48]), "FF8000");
+    EXPECT_EQ(Name(Slot(0)), "FF8000");
     form.txtFarbe_DblClick(48);
-    EXPECT_EQ(Name(form.txtFarbe[48]), "FFFFFF");
+    EXPECT_EQ(Name(Slot(0)), "FFFFFF");
 }
 
 TEST_F(AccessibilityTest, TheDisplayAndTheCodeFieldTellTheirRoleAndValue) {
     form.txtFarbe_Click(22);  // blue
-    QAccessibleInterface* display = QAccessible::queryAccessibleInterface(form.txtFarbe[64]);
+    QAccessibleInterface* display = QAccessible::queryAccessibleInterface(form.txtFarbe[kDisplay]);
     ASSERT_NE(display, nullptr);
     EXPECT_EQ(display->text(QAccessible::Name), "Ausgewählte Farbe");
     EXPECT_EQ(display->text(QAccessible::Description), "0000FF");
     EXPECT_TRUE(display->state().readOnly);
 
-    QAccessibleInterface* code = QAccessible::queryAccessibleInterface(form.txtFarbe[65]);
+    QAccessibleInterface* code = QAccessible::queryAccessibleInterface(Code());
     ASSERT_NE(code, nullptr);
     EXPECT_EQ(code->role(), QAccessible::EditableText);
     EXPECT_EQ(code->text(QAccessible::Name), "RGB-Farb-Code, Eingabe+Return");
@@ -69,3 +64,4 @@ TEST_F(AccessibilityTest, TheDisplayAndTheCodeFieldTellTheirRoleAndValue) {
 }
 
 }  // namespace
+}  // namespace test

@@ -1,15 +1,11 @@
 // The component counters: presses, ticks, the turns at 255 and 0, Tipp,
 // stop all and start all. Ticks are run by calling the tick handlers.
-#include <gtest/gtest.h>
-
 #include <QSignalSpy>
-#include <QTest>
-#include <string>
 #include <vector>
 
-#include "frm_farben.h"
-#include "frm_farben_inspector.h"
+#include "test_support.h"
 
+namespace test {
 namespace {
 
 constexpr int kRed = 0;
@@ -17,260 +13,179 @@ constexpr int kGreen = 1;
 constexpr int kBlue = 2;
 constexpr int kCountInterval = 200;
 
-class CounterTest : public ::testing::Test {
+using Texts = std::vector<std::string>;
+
+class CounterTest : public WindowTest {
 protected:
-    void Press(int button) { QTest::mouseClick(form.cmdFarben[static_cast<std::size_t>(button)], Qt::LeftButton); }
+    void Press(int button) { Click(form.cmdFarben[static_cast<std::size_t>(button)]); }
     void PressUp(int component) { Press(2 + 2 * component); }
     void PressDown(int component) { Press(3 + 2 * component); }
     void StopAll() { Press(8); }
     void StartAll() { Press(9); }
 
-    void Tick(int component) {
-        switch (component) {
-            case kRed: form.Timer1_Timer(); break;
-            case kGreen: form.Timer2_Timer(); break;
-            default: form.Timer3_Timer(); break;
-        }
-    }
     tk::Timer& TimerOf(int component) {
         return component == kRed ? form.Timer1 : component == kGreen ? form.Timer2 : form.Timer3;
     }
     // The field's text at the end of each of n ticks.
-    std::vector<std::string> TickTexts(int component, int n) {
-        std::vector<std::string> texts;
+    Texts TickTexts(int component, int n) {
+        Texts texts;
         for (int i = 0; i < n; ++i) {
-            Tick(component);
-            texts.push_back(Field(component));
+            if (component == kRed) form.Timer1_Timer();
+            if (component == kGreen) form.Timer2_Timer();
+            if (component == kBlue) form.Timer3_Timer();
+            texts.push_back(Field(component)->Text());
         }
         return texts;
     }
-    std::string Field(int component) const { return form.txtRGB[static_cast<std::size_t>(component)]->Text(); }
-    void SetField(int component, const char* text) { form.txtRGB[static_cast<std::size_t>(component)]->SetText(text); }
+    tk::TextBox* Field(int component) const {
+        return form.txtRGB[static_cast<std::size_t>(component)];
+    }
     void StepsOfOne(int component) {
         tk::CheckBox* boxes[] = {form.Check3, form.Check4, form.Check5};
         boxes[component]->SetValue(tk::CheckBox::kUnticked);
     }
-    void Tipp(int component) {
-        tk::CheckBox* boxes[] = {form.Check6, form.Check7, form.Check8};
-        boxes[component]->SetValue(tk::CheckBox::kTicked);
+    // Moving up, moving down, resuming upward: "U", "D", "u" or "-" each.
+    std::string Flags(int c) const {
+        return std::string(state.Up(c) ? "U" : "-") + (state.Down(c) ? "D" : "-") +
+               (state.ResumeUp(c) ? "u" : "-");
     }
-
-    frmFarben form;
-    frmFarbenInspector state{form};
 };
-
-using Texts = std::vector<std::string>;
 
 TEST_F(CounterTest, UpPressStartsTheCounterWithItsFirstStepAtTheNextTick) {
     PressUp(kRed);
-    EXPECT_TRUE(state.Up(kRed));
-    EXPECT_FALSE(state.Down(kRed));
-    EXPECT_TRUE(state.ResumeUp(kRed));
+    EXPECT_EQ(Flags(kRed), "U-u");
     EXPECT_EQ(form.Timer1.Interval(), kCountInterval);
-    EXPECT_EQ(Field(kRed), "0") << "the press itself makes no step";
+    EXPECT_EQ(Field(kRed)->Text(), "0") << "the press itself makes no step";
     EXPECT_TRUE(state.RgbActive());
     EXPECT_EQ(form.Timer4.Interval(), 50);
     EXPECT_EQ(TickTexts(kRed, 2), (Texts{"5", "10"}));
-
     StepsOfOne(kRed);
     EXPECT_EQ(TickTexts(kRed, 2), (Texts{"11", "12"}));
+    Tick();
+    EXPECT_EQ(Shown(), "0C0000 0C0000 12 | 12 0 0") << "steps reach the display at its tick";
 }
 
-TEST_F(CounterTest, StepsReachTheDisplayThroughTheDeferredUpdate) {
-    PressUp(kGreen);
-    Tick(kGreen);
-    form.Timer4_Timer();
-    EXPECT_EQ(form.txtFarbe[65]->Text(), "000500");
-    EXPECT_EQ(form.txtFarbe[64]->BackColor(), 5 * 256);
-    EXPECT_EQ(form.txtDecimal->Text(), "1280");
+struct Sweep {
+    const char* name;
+    int component;
+    bool fiveStep;
+    const char* start;
+    bool up;
+    Texts texts;
+    const char* flagsAfter;
+};
+
+void PrintTo(const Sweep& s, std::ostream* os) { *os << s.name; }
+
+class CounterTurnTest : public CounterTest, public ::testing::WithParamInterface<Sweep> {};
+
+// 255 never stands (the step that reaches it turns the counter and steps back
+// in the same tick); 0 stands for one tick.
+TEST_P(CounterTurnTest, TurnsAtTheLimits) {
+    const Sweep& s = GetParam();
+    if (!s.fiveStep) StepsOfOne(s.component);
+    Field(s.component)->SetText(s.start);
+    s.up ? PressUp(s.component) : PressDown(s.component);
+    EXPECT_EQ(TickTexts(s.component, static_cast<int>(s.texts.size())), s.texts);
+    EXPECT_EQ(Flags(s.component), s.flagsAfter);
 }
 
-TEST_F(CounterTest, TurnsAtTheTopWithinOneTick) {
-    StepsOfOne(kRed);
-    SetField(kRed, "252");
-    PressUp(kRed);
-    EXPECT_EQ(TickTexts(kRed, 4), (Texts{"253", "254", "254", "253"}));
-    EXPECT_TRUE(state.Down(kRed));
-    EXPECT_FALSE(state.Up(kRed));
-    EXPECT_FALSE(state.ResumeUp(kRed));
-
-    SetField(kBlue, "240");
-    PressUp(kBlue);
-    EXPECT_EQ(TickTexts(kBlue, 4), (Texts{"245", "250", "250", "245"}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Sweeps, CounterTurnTest,
+    ::testing::Values(
+        Sweep{"UpFrom252ByOne", kRed, false, "252", true, {"253", "254", "254", "253"}, "-D-"},
+        Sweep{"UpFrom240ByFive", kBlue, true, "240", true, {"245", "250", "250", "245"}, "-D-"},
+        Sweep{"DownFrom2ByOne", kRed, false, "2", false, {"1", "0", "1", "2"}, "U-u"},
+        Sweep{"DownFrom3ByFive", kGreen, true, "3", false, {"0", "5"}, "U-u"},
+        Sweep{"UpFromEmptyField", kRed, false, "", true, {"1"}, "U-u"},
+        Sweep{"DownFromEmptyField", kGreen, true, "", false, {"0"}, "U-u"}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(CounterTest, TheStepThatReaches255WritesItAndTheFirstStepDownInOneTick) {
-    SetField(kRed, "252");
+    Field(kRed)->SetText("252");
     PressUp(kRed);
-    QSignalSpy writes(form.txtRGB[kRed], &QLineEdit::textChanged);
-    Tick(kRed);
+    QSignalSpy writes(Field(kRed), &QLineEdit::textChanged);
+    form.Timer1_Timer();
     ASSERT_EQ(writes.size(), 2);
     EXPECT_EQ(writes[0][0].toString(), "255");
     EXPECT_EQ(writes[1][0].toString(), "250");
 }
 
-TEST_F(CounterTest, ZeroStandsForOneTickAtTheBottom) {
-    StepsOfOne(kRed);
-    SetField(kRed, "2");
-    PressDown(kRed);
-    EXPECT_EQ(TickTexts(kRed, 4), (Texts{"1", "0", "1", "2"}));
-    EXPECT_TRUE(state.Up(kRed));
-    EXPECT_TRUE(state.ResumeUp(kRed));
-
-    SetField(kGreen, "3");
-    PressDown(kGreen);
-    EXPECT_EQ(TickTexts(kGreen, 2), (Texts{"0", "5"}));
-}
-
-TEST_F(CounterTest, AnEmptyFieldCountsAsZero) {
-    StepsOfOne(kRed);
-    SetField(kRed, "");
-    PressUp(kRed);
-    Tick(kRed);
-    EXPECT_EQ(Field(kRed), "1");
-
-    SetField(kGreen, "");
-    PressDown(kGreen);
-    Tick(kGreen);
-    EXPECT_EQ(Field(kGreen), "0");
-    EXPECT_TRUE(state.Up(kGreen)) << "a down step on 0 turns the counter upward";
-}
-
-TEST_F(CounterTest, LeadingZerosAreDroppedByTheFirstStep) {
-    StepsOfOne(kRed);
-    SetField(kRed, "007");
-    PressUp(kRed);
-    Tick(kRed);
-    EXPECT_EQ(Field(kRed), "8");
-}
-
 TEST_F(CounterTest, APressInTheDirectionOfMotionStopsTheCounter) {
     PressUp(kRed);
     PressUp(kRed);
-    EXPECT_FALSE(state.Up(kRed));
-    EXPECT_FALSE(state.Down(kRed));
-    EXPECT_FALSE(state.ResumeUp(kRed)) << "a stopped counter resumes downward";
+    EXPECT_EQ(Flags(kRed), "---") << "a stopped counter resumes downward";
     EXPECT_EQ(form.Timer1.Interval(), kCountInterval) << "its timer goes on, its ticks do nothing";
-    Tick(kRed);
-    EXPECT_EQ(Field(kRed), "0");
-
-    StartAll();
-    EXPECT_TRUE(state.Down(kRed));
+    EXPECT_EQ(TickTexts(kRed, 1), (Texts{"0"}));
 }
 
 TEST_F(CounterTest, APressAgainstTheDirectionOfMotionReversesTheCounter) {
-    SetField(kRed, "100");
+    Field(kRed)->SetText("100");
     PressUp(kRed);
-    Tick(kRed);
     PressDown(kRed);
-    EXPECT_TRUE(state.Down(kRed));
-    EXPECT_FALSE(state.Up(kRed));
-    EXPECT_FALSE(state.ResumeUp(kRed));
-    Tick(kRed);
-    EXPECT_EQ(Field(kRed), "100");
-
+    EXPECT_EQ(Flags(kRed), "-D-");
+    EXPECT_EQ(TickTexts(kRed, 1), (Texts{"95"}));
     PressUp(kRed);
-    EXPECT_TRUE(state.Up(kRed));
-    EXPECT_TRUE(state.ResumeUp(kRed));
+    EXPECT_EQ(Flags(kRed), "U-u");
 }
 
-TEST_F(CounterTest, StartAllAfterStartUpSendsAllThreeDownward) {
+TEST_F(CounterTest, StartAllAfterStartUpSendsAllThreeDownwardAndEndStillCloses) {
     StartAll();
     for (int component : {kRed, kGreen, kBlue}) {
-        EXPECT_TRUE(state.Down(component)) << component;
+        EXPECT_EQ(Flags(component), "-D-") << component;
         EXPECT_EQ(TimerOf(component).Interval(), kCountInterval) << component;
     }
     EXPECT_EQ(TickTexts(kRed, 2), (Texts{"0", "5"}));
+    Press(11);  // "&Ende" while the counters run
+    EXPECT_FALSE(form.isVisible());
 }
 
 TEST_F(CounterTest, StartAllStopsMovingCountersAndStartsStandingOnesInTheirResumeDirection) {
     PressUp(kGreen);
-    StopAll();           // green stands, resuming upward
-    PressUp(kRed);       // red rises; blue stands, resuming downward
+    StopAll();      // green stands, resuming upward
+    PressUp(kRed);  // red rises; blue stands, resuming downward
     StartAll();
-    EXPECT_FALSE(state.Up(kRed));
-    EXPECT_FALSE(state.Down(kRed));
-    EXPECT_FALSE(state.ResumeUp(kRed));
-    EXPECT_TRUE(state.Up(kGreen));
-    EXPECT_TRUE(state.Down(kBlue));
+    EXPECT_EQ(Flags(kRed) + Flags(kGreen) + Flags(kBlue), "---" "U-u" "-D-");
 }
 
-TEST_F(CounterTest, StopAllThenStartAllResumesEachDirection) {
+TEST_F(CounterTest, StopAllStopsEverythingAndStartAllResumesEachDirection) {
     PressUp(kRed);
     PressDown(kBlue);
     StopAll();
     for (int component : {kRed, kGreen, kBlue}) {
-        EXPECT_FALSE(state.Up(component));
-        EXPECT_FALSE(state.Down(component));
-        EXPECT_EQ(TimerOf(component).Interval(), 0);
+        EXPECT_EQ(Flags(component).substr(0, 2), "--") << component;
+        EXPECT_EQ(TimerOf(component).Interval(), 0) << component;
     }
-    StartAll();
-    EXPECT_TRUE(state.Up(kRed));
-    EXPECT_TRUE(state.Down(kGreen)) << "green stood with a downward resume direction";
-    EXPECT_TRUE(state.Down(kBlue));
-}
-
-TEST_F(CounterTest, StopAllStopsTheDeferredUpdateUntilTheNextPress) {
-    PressUp(kRed);
-    StopAll();
     EXPECT_EQ(form.Timer4.Interval(), 0);
     EXPECT_FALSE(state.RgbActive());
-    PressUp(kBlue);
+    StartAll();
+    EXPECT_EQ(Flags(kRed) + Flags(kGreen) + Flags(kBlue), "U-u" "-D-" "-D-");
     EXPECT_EQ(form.Timer4.Interval(), 50);
     EXPECT_TRUE(state.RgbActive());
 }
 
+// A press on a standing counter starts it afresh, so the cases run one after
+// another in the same window.
 TEST_F(CounterTest, TippMakesOneStepPerPress) {
     struct Case {
         bool fiveStep;
         const char* start;
+        bool up;
         const char* after;
-        bool resumeUp;
+        const char* flags;
     };
-    for (const Case& c : {Case{true, "100", "105", true}, Case{false, "100", "101", true},
-                          Case{true, "255", "255", false}}) {
-        frmFarben fresh;
-        frmFarbenInspector freshState(fresh);
-        fresh.Check6->SetValue(tk::CheckBox::kTicked);
-        fresh.Check3->SetValue(c.fiveStep ? tk::CheckBox::kTicked : tk::CheckBox::kUnticked);
-        fresh.txtRGB[0]->SetText(c.start);
-        fresh.cmdFarben_Click(2);
-        fresh.Timer1_Timer();
-        EXPECT_EQ(fresh.txtRGB[0]->Text(), c.after) << c.start;
-        EXPECT_FALSE(freshState.Up(kRed));
-        EXPECT_FALSE(freshState.Down(kRed));
-        EXPECT_EQ(freshState.ResumeUp(kRed), c.resumeUp) << c.start;
-        EXPECT_EQ(fresh.Timer1.Interval(), 0);
+    form.Check6->SetValue(tk::CheckBox::kTicked);
+    const Case cases[] = {{true, "100", true, "105", "--u"}, {false, "100", true, "101", "--u"},
+                          {true, "255", true, "255", "---"}, {true, "0", false, "0", "--u"}};
+    for (const Case& c : cases) {
+        form.Check3->SetValue(c.fiveStep ? tk::CheckBox::kTicked : tk::CheckBox::kUnticked);
+        Field(kRed)->SetText(c.start);
+        c.up ? PressUp(kRed) : PressDown(kRed);
+        EXPECT_EQ(TickTexts(kRed, 1), (Texts{c.after})) << c.start;
+        EXPECT_EQ(Flags(kRed), c.flags) << c.start;
+        EXPECT_EQ(form.Timer1.Interval(), 0);
     }
 }
 
-TEST_F(CounterTest, TippDownOnZeroTurnsTheResumeDirectionUpward) {
-    Tipp(kBlue);
-    PressDown(kBlue);
-    Tick(kBlue);
-    EXPECT_EQ(Field(kBlue), "0");
-    EXPECT_FALSE(state.Up(kBlue));
-    EXPECT_FALSE(state.Down(kBlue));
-    EXPECT_TRUE(state.ResumeUp(kBlue));
-    EXPECT_EQ(form.Timer3.Interval(), 0);
-}
-
-TEST_F(CounterTest, TickingTippWhileCountingStopsAfterTheNextStep) {
-    PressUp(kRed);
-    Tick(kRed);
-    Tipp(kRed);
-    Tick(kRed);
-    EXPECT_EQ(Field(kRed), "10");
-    EXPECT_FALSE(state.Up(kRed));
-    EXPECT_EQ(form.Timer1.Interval(), 0);
-}
-
-TEST_F(CounterTest, IdleTicksChangeNothing) {
-    SetField(kRed, "7");
-    Tick(kRed);
-    Tick(kGreen);
-    EXPECT_EQ(Field(kRed), "7");
-    EXPECT_EQ(Field(kGreen), "0");
-}
-
 }  // namespace
+}  // namespace test

@@ -6,10 +6,7 @@
 // One tick is one round of Timer1, Timer2, Timer3 and Timer4 of the main window
 // and Timer1 of the large window, each handler called once. TESSIVO_SOAK_TICKS
 // (default 1000000) sets the number of ticks.
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
-#include <QTest>
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -18,14 +15,11 @@
 #include <fstream>
 #include <string>
 
-#include "colour_value.h"
-#include "frm_farben.h"
-#include "frm_farben_inspector.h"
 #include "frm_farben_xl.h"
+#include "test_support.h"
 
 namespace {
 
-constexpr tk::ColourValue kWhite = colour::kWhite;
 constexpr long kBaselineTicks = 1000;
 constexpr long kFullCheckEvery = 1000;
 constexpr long kGrowthAllowedKiB = 1024;
@@ -42,16 +36,10 @@ constexpr bool kResidentMemoryTellsLeaks = true;
 
 long ResidentKiB() {
     std::ifstream status("/proc/self/status");
-    std::string key;
-    long kib = -1;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            status >> kib;
-            break;
-        }
-        status.ignore(1 << 16, '\n');
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("VmRSS:")) return std::stol(line.substr(6));
     }
-    return kib;
+    return -1;
 }
 
 long SoakTicks() {
@@ -65,32 +53,18 @@ long SoakTicks() {
 // Returns what is wrong, or nothing.
 std::string FullCheck(const frmFarben& form, const frmFarbenXL& large) {
     const frmFarbenInspector state(form);
-    const tk::ColourValue display = form.txtFarbe[64]->BackColor();
-    std::int64_t composed = 0;
-    for (std::size_t k = 0; k < 3; ++k) {
-        const std::string& text = form.txtRGB[k]->Text();
-        const auto value = colour::TextToInteger(text);
-        if (!value || *value < 0 || *value > 255 || colour::DecimalText(*value) != text) {
-            return "component " + std::to_string(k) + " reads \"" + text + "\"";
-        }
-        composed += std::int64_t{*value} << (8 * k);
-        if (state.Up(static_cast<int>(k)) == state.Down(static_cast<int>(k))) {
+    if (std::string wrong = test::Disagreement(form); !wrong.empty()) return wrong;
+    for (int k = 0; k < 3; ++k) {
+        if (state.Up(k) == state.Down(k)) {
             return "counter " + std::to_string(k) + " is not moving in exactly one direction";
         }
     }
-    if (display != composed ||
-        form.txtFarbe[65]->Text() != colour::HexCodeFromColourValue(display) ||
-        form.txtDecimal->Text() != colour::DecimalText(display)) {
-        return "display " + std::to_string(display) + ", components " + std::to_string(composed) +
-               ", code \"" + form.txtFarbe[65]->Text() + "\", decimal \"" +
-               form.txtDecimal->Text() + "\"";
-    }
-    if (large.BackColor() != display) {
+    if (large.BackColor() != form.txtFarbe[test::kDisplay]->BackColor()) {
         return "the large window shows " + std::to_string(large.BackColor());
     }
     if (state.Updating()) return "mUpdating is true";
-    for (std::size_t slot = 48; slot < 64; ++slot) {
-        if (form.txtFarbe[slot]->BackColor() != kWhite) {
+    for (std::size_t slot = 0; slot < 16; ++slot) {
+        if (form.txtFarbe[test::kFirstSlot + slot]->BackColor() != test::kWhite) {
             return "slot " + std::to_string(slot) + " was written";
         }
     }
@@ -100,8 +74,7 @@ std::string FullCheck(const frmFarben& form, const frmFarbenXL& large) {
 TEST(Soak, CountersAndLargeWindowRunAMillionTicksInSteadyMemory) {
     const long ticks = SoakTicks();
     frmFarben form;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ASSERT_TRUE(test::ShowActive(form));
     frmFarbenXL large(&form, form);  // as "X L" makes it, without the modal loop
     large.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&large));
@@ -124,8 +97,8 @@ TEST(Soak, CountersAndLargeWindowRunAMillionTicksInSteadyMemory) {
         form.Timer4_Timer();
         large.Timer1_Timer();
 
-        const tk::ColourValue display = form.txtFarbe[64]->BackColor();
-        ASSERT_TRUE(display >= 0 && display <= kWhite)
+        const tk::ColourValue display = form.txtFarbe[test::kDisplay]->BackColor();
+        ASSERT_TRUE(display >= 0 && display <= test::kWhite)
             << "tick " << tick << ": display " << display;
         for (std::size_t k = 0; k < 3; ++k) {
             const int component = (display >> (8 * k)) & 0xFF;
@@ -150,11 +123,6 @@ TEST(Soak, CountersAndLargeWindowRunAMillionTicksInSteadyMemory) {
         "%+ld KiB\n",
         ticks, seconds, perSecond, std::min(kBaselineTicks, ticks), baselineKiB, endKiB,
         endKiB - baselineKiB);
-    ::testing::Test::RecordProperty("ticks", std::to_string(ticks));
-    ::testing::Test::RecordProperty("ticks_per_second", std::to_string(perSecond));
-    ::testing::Test::RecordProperty("rss_after_1000_ticks_kib", std::to_string(baselineKiB));
-    ::testing::Test::RecordProperty("rss_end_kib", std::to_string(endKiB));
-    ::testing::Test::RecordProperty("rss_difference_kib", std::to_string(endKiB - baselineKiB));
 
     ASSERT_GT(baselineKiB, 0) << "VmRSS not found in /proc/self/status";
     if (kResidentMemoryTellsLeaks) {

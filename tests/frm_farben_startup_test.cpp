@@ -1,14 +1,10 @@
 // The main window as the user first sees it: caption, controls in their
 // places, start values, fonts, focus and tab order.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QTest>
 #include <vector>
 
-#include "frm_farben.h"
-#include "frm_farben_inspector.h"
+#include "test_support.h"
 
+namespace test {
 namespace {
 
 // Twips of the window design to pixels, at 15 twips per pixel.
@@ -16,34 +12,21 @@ QRect Twips(int left, int top, int width, int height) {
     return {left / 15, top / 15, width / 15, height / 15};
 }
 
-class StartupTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
-
-    frmFarben form;
-    frmFarbenInspector inspect{form};
-};
+using StartupTest = WindowTest;
 
 TEST_F(StartupTest, CaptionCarriesVersion) {
     EXPECT_EQ(form.Caption(), "Marvanta V 0.04");
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Marvanta V 0.04"));
-    EXPECT_EQ(inspect.Version(), "V 0.04");
+    EXPECT_EQ(state.Version(), "V 0.04");
 }
 
 // The "0" in the component fields is no entry: no handler ran, nothing was
 // computed, and the display and the notations do not yet agree.
 TEST_F(StartupTest, NothingRunsDuringCreation) {
-    for (tk::TextBox* field : form.txtRGB) EXPECT_EQ(field->Text(), "0");
-    EXPECT_EQ(form.txtFarbe[64]->BackColor(), 16777215);
-    EXPECT_EQ(form.txtFarbe[64]->Text(), "");
-    EXPECT_EQ(form.txtFarbe[65]->Text(), "");
-    EXPECT_EQ(form.txtDecimal->Text(), "");
-    EXPECT_FALSE(inspect.RgbActive());
-    EXPECT_EQ(inspect.HexCode(), "");
+    EXPECT_EQ(Shown(), "FFFFFF - - | 0 0 0");
+    EXPECT_EQ(form.txtFarbe[kDisplay]->Text(), "");
+    EXPECT_FALSE(state.RgbActive());
+    EXPECT_EQ(state.HexCode(), "");
     EXPECT_EQ(form.Label3->Caption(), "");
 
     EXPECT_EQ(form.Timer1.Interval(), 100);
@@ -148,3 +131,4 @@ TEST_F(StartupTest, ButtonsCheckBoxesAndHeadingsAreBold) {
 }
 
 }  // namespace
+}  // namespace test
