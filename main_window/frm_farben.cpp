@@ -3,7 +3,7 @@
 
 #include <QCloseEvent>
 #include <QFont>
-#include <QStringList>
+#include <QFontDatabase>
 
 #include "frm_farben_design.h"
 #include "frm_farben_xl.h"
@@ -14,13 +14,18 @@ namespace {
 
 constexpr std::string_view kVersion = "V 0.04";
 
+// The first installed family of the design's list. Asking for a family that
+// is not installed sends the font matcher on a costly search for a
+// substitute, at every start.
 QFont DesignFont(bool bold) {
     QFont font;
-    QStringList families;
-    for (const std::string_view family : design::kFontFamilies) {
-        families << QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
+    for (const std::string_view name : design::kFontFamilies) {
+        const QString family = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        if (QFontDatabase::hasFamily(family)) {
+            font.setFamily(family);
+            break;
+        }
     }
-    font.setFamilies(families);
     font.setPointSizeF(design::kFontPoints);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     return font;
