@@ -46,6 +46,13 @@ std::string_view WriteSwapped(std::string_view code, SwapBuffer& buffer) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// A digit of the alphabet "0123456789ABCDEF", or -1.
+int UpperHexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
 int HexDigitValue(char c) {
     if (IsDigit(c)) return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -212,6 +219,18 @@ std::string SwapOuterPairs(std::string_view code) {
 }
 
 std::int64_t ColourValueFromCode(std::string_view code) {
+    // The common case, six upper-case digits, read pair by pair without the swap.
+    if (code.size() == kHexCodeLength) {
+        std::int64_t value = 0;
+        bool allDigits = true;
+        for (std::size_t pair = 0; pair < 3 && allDigits; ++pair) {
+            const int high = UpperHexDigitValue(code[2 * pair]);
+            const int low = UpperHexDigitValue(code[2 * pair + 1]);
+            allDigits = high >= 0 && low >= 0;
+            if (allDigits) value |= static_cast<std::int64_t>(high * 16 + low) << (8 * pair);
+        }
+        if (allDigits) return value;
+    }
     SwapBuffer buffer;
     return HexDigitsToNumber(WriteSwapped(code, buffer));
 }
