@@ -100,6 +100,7 @@ private:
     void UntickTextModeKeepingColour();
     void ResetComponents();
     void WriteCodeAndComponents(tk::ColourValue value);
+    void WriteComponentFromCode(int k);
     void PickColour(const tk::TextBox& source);
 
     // Component counters.

@@ -107,12 +107,16 @@ void frmFarben::WriteCodeAndComponents(tk::ColourValue value) {
     mHexCode = HexCodeFromColourValue(TextToInteger(mDecimalIn).value_or(0));
     tk::TextBox& code = *txtFarbe[design::kCodeField];
     code.SetText(mHexCode);
-    for (int k = 0; k < 3; ++k) {
-        mHexIn = CodePair(code.Text(), k);
-        HexToDecimal();
-        txtRGB[static_cast<std::size_t>(k)]->SetText(DecimalText(mHexValue));
-        ShowRgbColor();
-    }
+    for (int k = 0; k < 3; ++k) WriteComponentFromCode(k);
+}
+
+// Component k from its pair of the code field, read back from the field; the
+// display follows at once.
+void frmFarben::WriteComponentFromCode(int k) {
+    mHexIn = CodePair(txtFarbe[design::kCodeField]->Text(), k);
+    HexToDecimal();
+    txtRGB[static_cast<std::size_t>(k)]->SetText(DecimalText(mHexValue));
+    ShowRgbColor();
 }
 
 void frmFarben::ShowRgbColor() {
@@ -168,10 +172,7 @@ void frmFarben::HtmlCodeToRgb() {
         static constexpr std::array<int, 3> kPairStart = {0, 2, 4};
         for (int k = 0; k < 3; ++k) {
             if (code.Length() <= kPairStart[static_cast<std::size_t>(k)]) continue;
-            mHexIn = CodePair(code.Text(), k);
-            HexToDecimal();
-            txtRGB[static_cast<std::size_t>(k)]->SetText(DecimalText(mHexValue));
-            ShowRgbColor();
+            WriteComponentFromCode(k);
         }
     }
     txtDecimal->SetText(DecimalText(txtFarbe[design::kDisplay]->BackColor()));
