@@ -46,12 +46,23 @@ std::string_view WriteSwapped(std::string_view code, SwapBuffer& buffer) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// A digit of the alphabet "0123456789ABCDEF", or -1.
-int UpperHexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
+// The value of each byte as a digit of the alphabet "0123456789ABCDEF", or
+// -1; a table, because the six-digit code is read for every colour shown.
+constexpr std::array<std::int8_t, 256> kUpperHexDigitValues = [] {
+    std::array<std::int8_t, 256> values{};
+    for (std::size_t c = 0; c < values.size(); ++c) values[c] = -1;
+    for (std::size_t d = 0; d < kHexAlphabet.size(); ++d) {
+        values[static_cast<unsigned char>(kHexAlphabet[d])] = static_cast<std::int8_t>(d);
+    }
+    return values;
+}();
+
+// The two upper-case digits of each byte value.
+constexpr std::array<std::array<char, 2>, 256> kHexPairs = [] {
+    std::array<std::array<char, 2>, 256> pairs{};
+    for (std::size_t n = 0; n < pairs.size(); ++n) pairs[n] = {kHexAlphabet[n >> 4U], kHexAlphabet[n & 0xFU]};
+    return pairs;
+}();
 
 int HexDigitValue(char c) {
     if (IsDigit(c)) return c - '0';
@@ -221,15 +232,15 @@ std::string SwapOuterPairs(std::string_view code) {
 std::int64_t ColourValueFromCode(std::string_view code) {
     // The common case, six upper-case digits, read pair by pair without the swap.
     if (code.size() == kHexCodeLength) {
-        std::int64_t value = 0;
-        bool allDigits = true;
-        for (std::size_t pair = 0; pair < 3 && allDigits; ++pair) {
-            const int high = UpperHexDigitValue(code[2 * pair]);
-            const int low = UpperHexDigitValue(code[2 * pair + 1]);
-            allDigits = high >= 0 && low >= 0;
-            if (allDigits) value |= static_cast<std::int64_t>(high * 16 + low) << (8 * pair);
+        std::int32_t value = 0;
+        std::int32_t notADigit = 0;  // negative once any character is no digit
+        for (std::size_t i = 0; i < kHexCodeLength; ++i) {
+            const std::int32_t digit = kUpperHexDigitValues[static_cast<unsigned char>(code[i])];
+            notADigit |= digit;
+            // pair i / 2 is component i / 2, its first character the high digit
+            value |= (digit & 0xF) << (8 * (i / 2) + (i % 2 == 0 ? 4 : 0));
         }
-        if (allDigits) return value;
+        if (notADigit >= 0) return value;
     }
     SwapBuffer buffer;
     return HexDigitsToNumber(WriteSwapped(code, buffer));
@@ -239,11 +250,10 @@ std::string HexCodeFromColourValue(std::int64_t value) {
     if (value < 0 || value > kWhite) return HexText(value);
     // The six digits padded with zeros and the outer pairs swapped: red, green, blue.
     const auto v = static_cast<std::uint32_t>(value);
-    const std::array<char, kHexCodeLength> code = {
-        kHexAlphabet[(v >> 4U) & 0xFU],  kHexAlphabet[v & 0xFU],
-        kHexAlphabet[(v >> 12U) & 0xFU], kHexAlphabet[(v >> 8U) & 0xFU],
-        kHexAlphabet[(v >> 20U) & 0xFU], kHexAlphabet[(v >> 16U) & 0xFU],
-    };
+    const auto& red = kHexPairs[v & 0xFFU];
+    const auto& green = kHexPairs[(v >> 8U) & 0xFFU];
+    const auto& blue = kHexPairs[v >> 16U];
+    const std::array<char, kHexCodeLength> code = {red[0], red[1], green[0], green[1], blue[0], blue[1]};
     return std::string(code.data(), code.size());
 }
 
