@@ -221,6 +221,7 @@ void frmFarben::ConnectHandlers() {
     Timer2.OnTick([this] { Timer2_Timer(); });
     Timer3.OnTick([this] { Timer3_Timer(); });
     Timer4.OnTick([this] { Timer4_Timer(); });
+    SleepThroughIdleTicks();
 }
 
 void frmFarben::Form_Load() {

@@ -110,6 +110,7 @@ private:
     void StartAll();
     void PressCounterButton(std::int16_t Index);
     void CounterTick(const CounterColumns& counter);
+    void SleepThroughIdleTicks();
     void CounterStep(const CounterColumns& counter, Direction direction);
 
     void CopyCode();

@@ -92,6 +92,19 @@ void frmFarben::StartAll() {
     }
 }
 
+// Ticks that cannot change anything need not wake the program. A standing
+// counter's ticks do nothing until a press starts it, and a press sets the
+// interval, which wakes the timer. A deferred-update tick that changed no
+// field is followed by the same until the user or a counter changes something.
+void frmFarben::SleepThroughIdleTicks() {
+    for (const CounterColumns& counter : kCounters) {
+        (this->*counter.timer).SleepWhile([this, &counter] {
+            return !(this->*counter.up) && !(this->*counter.down);
+        });
+    }
+    Timer4.SleepAfterQuietTick();
+}
+
 void frmFarben::Timer1_Timer() { CounterTick(kCounters[0]); }
 void frmFarben::Timer2_Timer() { CounterTick(kCounters[1]); }
 void frmFarben::Timer3_Timer() { CounterTick(kCounters[2]); }

@@ -7,10 +7,13 @@
 #include <QTimer>
 #include <QTimerEvent>
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "check_box.h"
+#include "label.h"
+#include "control_change.h"
 #include "text_box.h"
 #include "timer.h"
 #include "test_support.h"
@@ -210,6 +213,183 @@ TEST_F(ToolkitTest, TimerTicksAtPositiveIntervalOnly) {
     timer.SetInterval(0);
     EXPECT_EQ(timer.Interval(), 0);
     EXPECT_FALSE(qtimer->isActive());
+}
+
+// --- Timers that sleep through ticks that cannot do anything ----------------
+// Ticks are delivered by hand; whether the Qt timer still runs tells whether
+// the program would be woken.
+
+void DeliverTick(QTimer* qtimer) {
+    ASSERT_TRUE(qtimer->isActive()) << "a stopped timer gets no ticks";
+    QTimerEvent tick(qtimer->timerId());
+    QCoreApplication::sendEvent(qtimer, &tick);
+}
+
+constexpr int kLongInterval = 10000;  // ms; no tick comes by itself in a test
+
+// A timer of its own QObject, so that its Qt timer is the only child.
+struct OwnedTimer {
+    QObject owner;
+    tk::Timer timer{&owner};
+    QTimer* qtimer = owner.findChild<QTimer*>();
+};
+
+// Every write that changes a control counts once; a write of what it holds
+// already counts nothing.
+TEST_F(ToolkitTest, ControlChangesCountEffectiveWritesOnly) {
+    tk::Window window;
+    tk::Label label(&mWindow);
+    label.SetCaption("Rot");
+    window.SetBackColor(0);
+    struct Write {
+        const char* what;
+        std::function<void()> write;
+        int counted;
+    };
+    const std::vector<Write> writes = {
+        {"text", [&] { mBox->SetText("12"); }, 1},
+        {"same text", [&] { mBox->SetText("12"); }, 0},
+        {"typed character", [&] { QTest::keyClick(mBox, Qt::Key_3); }, 1},
+        {"box colour", [&] { mBox->SetBackColor(255); }, 1},
+        {"same box colour", [&] { mBox->SetBackColor(255); }, 0},
+        {"check value", [&] { mCheck->SetValue(mCheck->Value() == 0 ? 1 : 0); }, 1},
+        {"same check value", [&] { mCheck->SetValue(mCheck->Value()); }, 0},
+        {"caption", [&] { label.SetCaption("Grün"); }, 1},
+        {"same caption", [&] { label.SetCaption("Grün"); }, 0},
+        {"window colour", [&] { window.SetBackColor(65280); }, 1},
+        {"same window colour", [&] { window.SetBackColor(65280); }, 0},
+    };
+    for (const Write& w : writes) {
+        const std::uint64_t before = tk::ControlChanges();
+        w.write();
+        EXPECT_EQ(tk::ControlChanges() - before, static_cast<std::uint64_t>(w.counted)) << w.what;
+    }
+}
+
+TEST_F(ToolkitTest, QuietTimerSleepsAfterATickThatChangedNoControl) {
+    OwnedTimer t;
+    int ticks = 0;
+    t.timer.OnTick([&] {
+        ++ticks;
+        mBox->SetText("written");
+    });
+    t.timer.SleepAfterQuietTick();
+    t.timer.SetInterval(kLongInterval);
+
+    DeliverTick(t.qtimer);
+    EXPECT_FALSE(t.timer.IsSleeping()) << "the tick changed a text";
+    DeliverTick(t.qtimer);  // writes the same text: no change
+    EXPECT_TRUE(t.timer.IsSleeping());
+    EXPECT_FALSE(t.qtimer->isActive());
+    EXPECT_EQ(t.timer.Interval(), kLongInterval) << "asleep, the timer keeps its interval";
+
+    mOther->SetText("other");
+    EXPECT_FALSE(t.timer.IsSleeping()) << "a control change wakes it";
+    DeliverTick(t.qtimer);
+    EXPECT_TRUE(t.timer.IsSleeping());
+
+    t.timer.SetInterval(kLongInterval);
+    EXPECT_FALSE(t.timer.IsSleeping()) << "so does setting its interval";
+    EXPECT_EQ(ticks, 3);
+}
+
+TEST_F(ToolkitTest, QuietTimerWakesOnAnyEventButTheTimersOwnTicks) {
+    OwnedTimer quiet;
+    OwnedTimer other;
+    quiet.timer.SleepAfterQuietTick();
+    quiet.timer.SetInterval(kLongInterval);
+    other.timer.SetInterval(kLongInterval);
+    DeliverTick(quiet.qtimer);
+    ASSERT_TRUE(quiet.timer.IsSleeping());
+
+    DeliverTick(other.qtimer);
+    EXPECT_TRUE(quiet.timer.IsSleeping()) << "a tick that changed nothing is no activity";
+
+    QEvent anything(QEvent::User);
+    QCoreApplication::sendEvent(&mWindow, &anything);
+    EXPECT_FALSE(quiet.timer.IsSleeping());
+
+    DeliverTick(quiet.qtimer);
+    ASSERT_TRUE(quiet.timer.IsSleeping());
+    QTest::keyClick(mBox, Qt::Key_Right);  // a key that changes no text
+    EXPECT_FALSE(quiet.timer.IsSleeping());
+}
+
+// Woken, it ticks when it would have ticked had it not slept, then at the full
+// interval again. (The wait only bounds the first period from above.)
+TEST_F(ToolkitTest, WakingKeepsTheRhythm) {
+    OwnedTimer t;
+    t.timer.SleepAfterQuietTick();
+    t.timer.SetInterval(kLongInterval);
+    DeliverTick(t.qtimer);
+    ASSERT_TRUE(t.timer.IsSleeping());
+
+    constexpr int kAsleep = 30;  // ms
+    QTest::qSleep(kAsleep);
+    tk::NoteControlChange();
+    ASSERT_TRUE(t.qtimer->isActive());
+    const int shortened = t.qtimer->interval();
+    EXPECT_LE(shortened, kLongInterval - kAsleep);
+
+    t.timer.SetInterval(kLongInterval);
+    EXPECT_EQ(t.qtimer->interval(), shortened) << "setting the same interval keeps the period";
+
+    t.timer.OnTick([&] { mBox->SetText(mBox->Text() + "!"); });
+    DeliverTick(t.qtimer);
+    EXPECT_EQ(t.qtimer->interval(), kLongInterval);
+}
+
+TEST_F(ToolkitTest, IdleTimerSleepsUntilItsIntervalIsSetAgain) {
+    OwnedTimer t;
+    bool idle = false;
+    t.timer.SleepWhile([&] { return idle; });
+    t.timer.SetInterval(kLongInterval);
+
+    DeliverTick(t.qtimer);
+    EXPECT_FALSE(t.timer.IsSleeping());
+    idle = true;
+    DeliverTick(t.qtimer);
+    EXPECT_TRUE(t.timer.IsSleeping());
+
+    // Neither changes nor events wake it: only its interval.
+    mOther->SetText("changed");
+    QEvent anything(QEvent::User);
+    QCoreApplication::sendEvent(&mWindow, &anything);
+    EXPECT_FALSE(t.qtimer->isActive());
+    t.timer.SetInterval(kLongInterval);
+    EXPECT_TRUE(t.qtimer->isActive());
+
+    DeliverTick(t.qtimer);
+    ASSERT_TRUE(t.timer.IsSleeping());
+    t.timer.SetInterval(0);
+    EXPECT_FALSE(t.timer.IsSleeping());
+    tk::NoteControlChange();
+    EXPECT_FALSE(t.qtimer->isActive()) << "stopped stays stopped";
+}
+
+// A stray timer event for a stopped timer runs nothing, and a sleeper that is
+// destroyed is not woken afterwards (the sanitizer build sees the latter).
+TEST_F(ToolkitTest, StoppedAndDestroyedTimersStayOutOfTheWay) {
+    OwnedTimer stopped;
+    int ticks = 0;
+    stopped.timer.OnTick([&] { ++ticks; });
+    stopped.timer.SetInterval(kLongInterval);
+    stopped.timer.SetInterval(0);
+    QTimerEvent stray(stopped.qtimer->timerId());
+    QCoreApplication::sendEvent(stopped.qtimer, &stray);
+    EXPECT_EQ(ticks, 0);
+    EXPECT_FALSE(stopped.qtimer->isActive());
+
+    {
+        OwnedTimer gone;
+        gone.timer.SleepAfterQuietTick();
+        gone.timer.SetInterval(kLongInterval);
+        DeliverTick(gone.qtimer);
+        ASSERT_TRUE(gone.timer.IsSleeping());
+    }
+    tk::NoteControlChange();
+    QEvent anything(QEvent::User);
+    QCoreApplication::sendEvent(&mWindow, &anything);
 }
 
 }  // namespace

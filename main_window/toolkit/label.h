@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <string_view>
 
+#include "control_change.h"
+
 namespace tk {
 
 class Label : public QLabel {
@@ -11,7 +13,10 @@ public:
     explicit Label(QWidget* parent) : QLabel(parent) {}
 
     void SetCaption(std::string_view caption) {
-        setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+        const QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+        if (text == this->text()) return;
+        setText(text);
+        NoteControlChange();
     }
     std::string Caption() const { return text().toStdString(); }
 };

@@ -1,6 +1,7 @@
 #include "text_box.h"
 
 #include "colour_value.h"
+#include "control_change.h"
 #include "handler_nesting.h"
 #include "key_codes.h"
 
@@ -62,6 +63,7 @@ void TextBox::TextChangedInWidget(const QString& text) {
     if (changed == mText) return;
     mText = std::move(changed);
     mKeptSelection.reset();
+    NoteControlChange();
     if (mOnChange) {
         const HandlerNesting::Run run;
         mOnChange();
@@ -91,6 +93,7 @@ void TextBox::SetBackColor(ColourValue value) {
     changed.setColor(QPalette::Base, ToQColor(value));
     setPalette(changed);
     UpdateColourAnnouncement();
+    NoteControlChange();
 }
 
 void TextBox::MakeColourField() {

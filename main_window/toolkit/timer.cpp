@@ -1,24 +1,141 @@
 #include "timer.h"
 
-namespace tk {
+#include <QCoreApplication>
+#include <QPointer>
+#include <algorithm>
+#include <vector>
 
-Timer::Timer(QObject* owner) : mTimer(new QTimer(owner)) {
-    QObject::connect(mTimer, &QTimer::timeout, mTimer, [this] {
-        if (mOnTick) mOnTick();
-    });
+#include "control_change.h"
+
+namespace tk {
+namespace {
+
+// The program's timers (their ticks are no activity) and those asleep after
+// a quiet tick. A handful each; the lists outlive every timer.
+std::vector<const QObject*>& AllTimers() {
+    static std::vector<const QObject*> timers;
+    return timers;
 }
 
-Timer::~Timer() { delete mTimer; }
+std::vector<Timer*>& QuietSleepers() {
+    static std::vector<Timer*> sleepers;
+    return sleepers;
+}
+
+template <typename T>
+void Erase(std::vector<T>& list, T item) {
+    list.erase(std::remove(list.begin(), list.end(), item), list.end());
+}
+
+}  // namespace
+
+// Sees every event of the user-interface thread and wakes the sleepers on
+// any that is not one of the timers' own ticks.
+class Timer::ActivityWatch : public QObject {
+public:
+    using QObject::QObject;
+
+    static void EnsureInstalled() {
+        static QPointer<ActivityWatch> watch;
+        QCoreApplication* application = QCoreApplication::instance();
+        if (watch || application == nullptr) return;
+        watch = new ActivityWatch(application);
+        application->installEventFilter(watch);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (QuietSleepers().empty()) return false;
+        if (event->type() == QEvent::Timer) {
+            const std::vector<const QObject*>& timers = AllTimers();
+            if (std::find(timers.begin(), timers.end(), watched) != timers.end()) return false;
+        }
+        WakeQuietSleepers();
+        return false;
+    }
+};
+
+Timer::Timer(QObject* owner) : mTimer(new QTimer(owner)) {
+    AllTimers().push_back(mTimer);
+    QObject::connect(mTimer, &QTimer::timeout, mTimer, [this] { Tick(); });
+}
+
+Timer::~Timer() {
+    Erase(QuietSleepers(), this);
+    Erase(AllTimers(), static_cast<const QObject*>(mTimer));
+    delete mTimer;
+}
 
 void Timer::SetInterval(int milliseconds) {
     if (milliseconds <= 0) {
+        if (mSleeping) Erase(QuietSleepers(), this);
+        mSleeping = false;
         mInterval = 0;
         mTimer->stop();
         return;
     }
+    if (milliseconds == mInterval && mSleeping) {
+        Wake();
+        return;
+    }
     if (milliseconds == mInterval && mTimer->isActive()) return;
+    mSleeping = false;
+    Erase(QuietSleepers(), this);
     mInterval = milliseconds;
     mTimer->start(milliseconds);
+}
+
+void Timer::SleepWhile(std::function<bool()> idle) {
+    mSleepRule = SleepRule::WhileIdle;
+    mIdle = std::move(idle);
+}
+
+void Timer::SleepAfterQuietTick() { mSleepRule = SleepRule::AfterQuietTick; }
+
+void Timer::Tick() {
+    // Only a running timer ticks; a stray timer event for a stopped or
+    // sleeping one is ignored.
+    if (mInterval <= 0 || mSleeping) return;
+    // The first tick after waking was timed to the old rhythm; from here on
+    // the full interval again.
+    if (mTimer->interval() != mInterval) mTimer->start(mInterval);
+    mLastTick = std::chrono::steady_clock::now();
+    const std::uint64_t changesBefore = ControlChanges();
+    if (mOnTick) mOnTick();
+    if (mInterval == 0 || mSleeping) return;  // the handler stopped the timer
+    switch (mSleepRule) {
+        case SleepRule::Never: break;
+        case SleepRule::WhileIdle:
+            if (mIdle && mIdle()) Sleep();
+            break;
+        case SleepRule::AfterQuietTick:
+            if (ControlChanges() == changesBefore) Sleep();
+            break;
+    }
+}
+
+void Timer::Sleep() {
+    mTimer->stop();
+    mSleeping = true;
+    if (mSleepRule == SleepRule::AfterQuietTick) {
+        ActivityWatch::EnsureInstalled();
+        QuietSleepers().push_back(this);
+    }
+}
+
+void Timer::Wake() {
+    mSleeping = false;
+    Erase(QuietSleepers(), this);
+    using std::chrono::milliseconds;
+    const auto sinceLastTick = std::chrono::duration_cast<milliseconds>(
+        std::chrono::steady_clock::now() - mLastTick);
+    const auto intoPeriod = static_cast<int>(sinceLastTick.count() % mInterval);
+    mTimer->start(mInterval - intoPeriod);
+}
+
+void Timer::WakeQuietSleepers() {
+    // Waking removes the timer from the list.
+    while (!QuietSleepers().empty()) QuietSleepers().back()->Wake();
 }
 
 }  // namespace tk

@@ -1,9 +1,24 @@
 // A timer switched by its interval alone: a positive interval ticks at that
 // period, 0 delivers no ticks. Setting the interval it already runs at leaves
 // the running period alone.
+//
+// A tick that cannot do anything need not wake the program. A timer may be
+// told when its ticks are idle; it then sleeps, keeping its interval and its
+// rhythm, and the first tick after it wakes comes when it would have come
+// anyway. Two rules:
+// - SleepWhile(idle): after a tick that leaves idle() true, the ticks do
+//   nothing until the interval is set again; that wakes the timer.
+// - SleepAfterQuietTick(): a tick that changed no control found everything as
+//   the previous ticks left it, and so do the following ones until something
+//   else happens: an event arrives, a control changes, or the interval is set.
+//   Any of these wakes the timer. The ticks of the program's own timers are
+//   no such event: they count only through the controls they change and the
+//   intervals they set. So a tick handler must not change anything a sleeping
+//   timer's handler reads other than through a control or an interval.
 #pragma once
 
 #include <QTimer>
+#include <chrono>
 #include <functional>
 
 namespace tk {
@@ -20,10 +35,28 @@ public:
 
     void OnTick(std::function<void()> handler) { mOnTick = std::move(handler); }
 
+    void SleepWhile(std::function<bool()> idle);
+    void SleepAfterQuietTick();
+    bool IsSleeping() const { return mSleeping; }
+
+    // Wakes the timers that sleep after a quiet tick.
+    static void WakeQuietSleepers();
+
 private:
+    enum class SleepRule { Never, WhileIdle, AfterQuietTick };
+    class ActivityWatch;
+
+    void Tick();
+    void Sleep();
+    void Wake();
+
     QTimer* mTimer;
     int mInterval = 0;
     std::function<void()> mOnTick;
+    SleepRule mSleepRule = SleepRule::Never;
+    std::function<bool()> mIdle;
+    bool mSleeping = false;
+    std::chrono::steady_clock::time_point mLastTick;
 };
 
 }  // namespace tk

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QWindow>
 
+#include "control_change.h"
+
 namespace tk {
 namespace {
 
@@ -96,6 +98,7 @@ void Window::SetBackColor(ColourValue value) {
     changed.setColor(QPalette::Window, ToQColor(value));
     setPalette(changed);
     setAutoFillBackground(true);
+    NoteControlChange();
 }
 
 void Window::ShowModal() {
