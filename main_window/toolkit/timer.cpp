@@ -10,13 +10,7 @@
 namespace tk {
 namespace {
 
-// The program's timers (their ticks are no activity) and those asleep after
-// a quiet tick. A handful each; the lists outlive every timer.
-std::vector<const QObject*>& AllTimers() {
-    static std::vector<const QObject*> timers;
-    return timers;
-}
-
+// The timers asleep after a quiet tick: a handful; the list outlives them.
 std::vector<Timer*>& QuietSleepers() {
     static std::vector<Timer*> sleepers;
     return sleepers;
@@ -27,10 +21,25 @@ void Erase(std::vector<T>& list, T item) {
     list.erase(std::remove(list.begin(), list.end(), item), list.end());
 }
 
+// Events that cannot set anything a tick reads: timer events (the program's
+// own timers count through what their ticks change; the toolkit's, such as
+// the cursor blink, change no control), and painting.
+bool CannotSetAnything(QEvent::Type type) {
+    switch (type) {
+        case QEvent::Timer:
+        case QEvent::Paint:
+        case QEvent::UpdateRequest:
+        case QEvent::UpdateLater:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 // Sees every event of the user-interface thread and wakes the sleepers on
-// any that is not one of the timers' own ticks.
+// any that might run a handler.
 class Timer::ActivityWatch : public QObject {
 public:
     using QObject::QObject;
@@ -44,25 +53,18 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (QuietSleepers().empty()) return false;
-        if (event->type() == QEvent::Timer) {
-            const std::vector<const QObject*>& timers = AllTimers();
-            if (std::find(timers.begin(), timers.end(), watched) != timers.end()) return false;
-        }
-        WakeQuietSleepers();
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (!QuietSleepers().empty() && !CannotSetAnything(event->type())) WakeQuietSleepers();
         return false;
     }
 };
 
 Timer::Timer(QObject* owner) : mTimer(new QTimer(owner)) {
-    AllTimers().push_back(mTimer);
     QObject::connect(mTimer, &QTimer::timeout, mTimer, [this] { Tick(); });
 }
 
 Timer::~Timer() {
     Erase(QuietSleepers(), this);
-    Erase(AllTimers(), static_cast<const QObject*>(mTimer));
     delete mTimer;
 }
 
@@ -109,7 +111,8 @@ void Timer::Tick() {
             if (mIdle && mIdle()) Sleep();
             break;
         case SleepRule::AfterQuietTick:
-            if (ControlChanges() == changesBefore) Sleep();
+            mQuietTicks = ControlChanges() == changesBefore ? mQuietTicks + 1 : 0;
+            if (mQuietTicks >= kQuietTicksBeforeSleep) Sleep();
             break;
     }
 }
@@ -124,6 +127,7 @@ void Timer::Sleep() {
 }
 
 void Timer::Wake() {
+    mQuietTicks = 0;
     mSleeping = false;
     Erase(QuietSleepers(), this);
     using std::chrono::milliseconds;

@@ -10,11 +10,12 @@
 //   nothing until the interval is set again; that wakes the timer.
 // - SleepAfterQuietTick(): a tick that changed no control found everything as
 //   the previous ticks left it, and so do the following ones until something
-//   else happens: an event arrives, a control changes, or the interval is set.
-//   Any of these wakes the timer. The ticks of the program's own timers are
-//   no such event: they count only through the controls they change and the
-//   intervals they set. So a tick handler must not change anything a sleeping
-//   timer's handler reads other than through a control or an interval.
+//   else happens: an event that may run a handler arrives, a control changes,
+//   or the interval is set. The timer sleeps after a few such quiet ticks in
+//   a row, and any of these wakes it. Timer events and painting wake nothing:
+//   the program's own ticks count only through the controls they change and
+//   the intervals they set. So a tick handler must not change anything a
+//   sleeping timer's handler reads other than through a control or an interval.
 #pragma once
 
 #include <QTimer>
@@ -37,6 +38,11 @@ public:
 
     void SleepWhile(std::function<bool()> idle);
     void SleepAfterQuietTick();
+    // A timer woken again within a few periods is cheaper left running:
+    // stopping and restarting it for every change (three counters sweeping)
+    // cost more than the ticks it saved. So it sleeps after this many quiet
+    // ticks in a row.
+    static constexpr int kQuietTicksBeforeSleep = 4;
     bool IsSleeping() const { return mSleeping; }
 
     // Wakes the timers that sleep after a quiet tick.
@@ -56,6 +62,7 @@ private:
     SleepRule mSleepRule = SleepRule::Never;
     std::function<bool()> mIdle;
     bool mSleeping = false;
+    int mQuietTicks = 0;
     std::chrono::steady_clock::time_point mLastTick;
 };
 
