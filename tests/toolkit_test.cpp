@@ -301,6 +301,13 @@ TEST_F(ToolkitTest, QuietTimerSleepsAfterATickThatChangedNoControl) {
     t.timer.SetInterval(kLongInterval);
     EXPECT_FALSE(t.timer.IsSleeping()) << "so does setting its interval";
     EXPECT_EQ(ticks, 1 + 2 * tk::Timer::kQuietTicksBeforeSleep);
+
+    // Stopped after some quiet ticks and started again, it counts afresh.
+    DeliverTick(t.qtimer);
+    t.timer.SetInterval(0);
+    t.timer.SetInterval(kLongInterval);
+    for (int quiet = 1; quiet < tk::Timer::kQuietTicksBeforeSleep; ++quiet) DeliverTick(t.qtimer);
+    EXPECT_FALSE(t.timer.IsSleeping());
 }
 
 TEST_F(ToolkitTest, QuietTimerWakesOnEventsThatMayRunAHandler) {

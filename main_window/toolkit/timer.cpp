@@ -21,9 +21,10 @@ void Erase(std::vector<T>& list, T item) {
     list.erase(std::remove(list.begin(), list.end(), item), list.end());
 }
 
-// Events that cannot set anything a tick reads: timer events (the program's
-// own timers count through what their ticks change; the toolkit's, such as
-// the cursor blink, change no control), and painting.
+// Events that wake no sleeper: painting, and timer events. The program's own
+// ticks count through the controls they change; Qt's timers blink the cursor,
+// show tooltips and finish a button's shortcut click, whose key event has
+// woken the sleepers already (see the rule in timer.h).
 bool CannotSetAnything(QEvent::Type type) {
     switch (type) {
         case QEvent::Timer:
@@ -72,6 +73,7 @@ void Timer::SetInterval(int milliseconds) {
     if (milliseconds <= 0) {
         if (mSleeping) Erase(QuietSleepers(), this);
         mSleeping = false;
+        mQuietTicks = 0;
         mInterval = 0;
         mTimer->stop();
         return;
@@ -82,6 +84,7 @@ void Timer::SetInterval(int milliseconds) {
     }
     if (milliseconds == mInterval && mTimer->isActive()) return;
     mSleeping = false;
+    mQuietTicks = 0;
     Erase(QuietSleepers(), this);
     mInterval = milliseconds;
     mTimer->start(milliseconds);

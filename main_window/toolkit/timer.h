@@ -14,8 +14,10 @@
 //   or the interval is set. The timer sleeps after a few such quiet ticks in
 //   a row, and any of these wakes it. Timer events and painting wake nothing:
 //   the program's own ticks count only through the controls they change and
-//   the intervals they set. So a tick handler must not change anything a
-//   sleeping timer's handler reads other than through a control or an interval.
+//   the intervals they set, and so does a button click that Qt finishes by a
+//   timer after its shortcut key. So neither a tick handler nor a click
+//   handler may change anything a sleeping timer's handler reads other than
+//   through a control or an interval.
 #pragma once
 
 #include <QTimer>
