@@ -94,8 +94,8 @@ void frmFarben::StartAll() {
 
 // Ticks that cannot change anything need not wake the program. A standing
 // counter's ticks do nothing until a press starts it, and a press sets the
-// interval, which wakes the timer. A deferred-update tick that changed no
-// field is followed by the same until the user or a counter changes something.
+// interval, which wakes the timer. Deferred-update ticks that change no field
+// are followed by the same until the user or a counter changes something.
 void frmFarben::SleepThroughIdleTicks() {
     for (const CounterColumns& counter : kCounters) {
         (this->*counter.timer).SleepWhile([this, &counter] {

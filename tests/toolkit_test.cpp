@@ -192,32 +192,9 @@ TEST_F(ToolkitTest, FirstPressOfDoubleClickArrivesAsClickFirst) {
     EXPECT_EQ(mLog, (Log{"click", "double", "click"}));
 }
 
-// The tick is delivered by hand as the timer event its Qt timer gets.
-TEST_F(ToolkitTest, TimerTicksAtPositiveIntervalOnly) {
-    QObject owner;
-    tk::Timer timer(&owner);
-    auto* qtimer = owner.findChild<QTimer*>();
-    ASSERT_NE(qtimer, nullptr);
-    int ticks = 0;
-    timer.OnTick([&ticks] { ++ticks; });
-    EXPECT_FALSE(qtimer->isActive());
-
-    timer.SetInterval(5);
-    EXPECT_EQ(timer.Interval(), 5);
-    EXPECT_TRUE(qtimer->isActive());
-    EXPECT_EQ(qtimer->interval(), 5);
-    QTimerEvent tick(qtimer->timerId());
-    QCoreApplication::sendEvent(qtimer, &tick);
-    EXPECT_EQ(ticks, 1);
-
-    timer.SetInterval(0);
-    EXPECT_EQ(timer.Interval(), 0);
-    EXPECT_FALSE(qtimer->isActive());
-}
-
-// --- Timers that sleep through ticks that cannot do anything ----------------
-// Ticks are delivered by hand; whether the Qt timer still runs tells whether
-// the program would be woken.
+// --- Timers ---------------------------------------------------------------
+// Ticks are delivered by hand as the timer event the Qt timer gets; whether
+// the Qt timer still runs tells whether the program would be woken.
 
 void DeliverTick(QTimer* qtimer) {
     ASSERT_TRUE(qtimer->isActive()) << "a stopped timer gets no ticks";
@@ -238,6 +215,28 @@ struct OwnedTimer {
     tk::Timer timer{&owner};
     QTimer* qtimer = owner.findChild<QTimer*>();
 };
+
+TEST_F(ToolkitTest, TimerTicksAtPositiveIntervalOnly) {
+    OwnedTimer t;
+    ASSERT_NE(t.qtimer, nullptr);
+    int ticks = 0;
+    t.timer.OnTick([&ticks] { ++ticks; });
+    EXPECT_FALSE(t.qtimer->isActive());
+
+    t.timer.SetInterval(5);
+    EXPECT_EQ(t.timer.Interval(), 5);
+    EXPECT_TRUE(t.qtimer->isActive());
+    EXPECT_EQ(t.qtimer->interval(), 5);
+    DeliverTick(t.qtimer);
+    EXPECT_EQ(ticks, 1);
+
+    t.timer.SetInterval(0);
+    EXPECT_EQ(t.timer.Interval(), 0);
+    EXPECT_FALSE(t.qtimer->isActive());
+}
+
+// --- Timers that sleep through ticks that cannot do anything ----------------
+
 
 // Every write that changes a control counts once; a write of what it holds
 // already counts nothing.

@@ -71,9 +71,7 @@ Timer::~Timer() {
 
 void Timer::SetInterval(int milliseconds) {
     if (milliseconds <= 0) {
-        if (mSleeping) Erase(QuietSleepers(), this);
-        mSleeping = false;
-        mQuietTicks = 0;
+        StopSleeping();
         mInterval = 0;
         mTimer->stop();
         return;
@@ -83,9 +81,7 @@ void Timer::SetInterval(int milliseconds) {
         return;
     }
     if (milliseconds == mInterval && mTimer->isActive()) return;
-    mSleeping = false;
-    mQuietTicks = 0;
-    Erase(QuietSleepers(), this);
+    StopSleeping();
     mInterval = milliseconds;
     mTimer->start(milliseconds);
 }
@@ -107,7 +103,7 @@ void Timer::Tick() {
     mLastTick = std::chrono::steady_clock::now();
     const std::uint64_t changesBefore = ControlChanges();
     if (mOnTick) mOnTick();
-    if (mInterval == 0 || mSleeping) return;  // the handler stopped the timer
+    if (mInterval == 0) return;  // the handler stopped the timer
     switch (mSleepRule) {
         case SleepRule::Never: break;
         case SleepRule::WhileIdle:
@@ -129,10 +125,15 @@ void Timer::Sleep() {
     }
 }
 
-void Timer::Wake() {
-    mQuietTicks = 0;
+// Leaves the sleeping state (if in it) with the quiet ticks counted afresh.
+void Timer::StopSleeping() {
     mSleeping = false;
+    mQuietTicks = 0;
     Erase(QuietSleepers(), this);
+}
+
+void Timer::Wake() {
+    StopSleeping();
     using std::chrono::milliseconds;
     const auto sinceLastTick = std::chrono::duration_cast<milliseconds>(
         std::chrono::steady_clock::now() - mLastTick);

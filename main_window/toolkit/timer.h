@@ -56,6 +56,7 @@ private:
 
     void Tick();
     void Sleep();
+    void StopSleeping();
     void Wake();
 
     QTimer* mTimer;
