@@ -46,6 +46,9 @@ std::string_view WriteSwapped(std::string_view code, SwapBuffer& buffer) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// ASCII white space: blank, tab, line feed, vertical tab, form feed, carriage return.
+bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
 // The value of each byte as a digit of the alphabet "0123456789ABCDEF", or
 // -1; a table, because the six-digit code is read for every colour shown.
 constexpr std::array<std::int8_t, 256> kUpperHexDigitValues = [] {
@@ -295,7 +298,7 @@ double LeadingNumber(std::string_view text) {
     std::string compact;
     compact.reserve(text.size());
     for (const char c : text) {
-        if (c != ' ' && c != '\t' && c != '\n') compact += c;
+        if (!IsWhiteSpace(c)) compact += c;
     }
     const std::string_view s = compact;
     if (!s.empty() && s[0] == '&') {
@@ -309,9 +312,8 @@ double LeadingNumber(std::string_view text) {
 }
 
 std::optional<std::int32_t> TextToInteger(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && IsWhiteSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsWhiteSpace(text.back())) text.remove_suffix(1);
     const DecimalRun run = ScanDecimal(text);
     if (!run.has_digits || run.length != text.size()) return std::nullopt;
     return NearestInteger(DecimalValue(run));

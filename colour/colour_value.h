@@ -57,12 +57,14 @@ std::string CodePair(std::string_view code, int k);
 // Decimal digits, a minus sign for a negative number, nothing else.
 std::string DecimalText(std::int64_t n);
 
-// The number at the start of an input field's text: blanks, tabs and line
-// feeds removed first; "&H"/"&O" prefixes read hexadecimal or octal;
-// otherwise sign, digits, full stop, fraction, exponent. No number reads 0.
+// The number at the start of an input field's text: ASCII white space (blank,
+// tab, line feed, vertical tab, form feed, carriage return) removed from the
+// whole text first; "&H"/"&O" prefixes read hexadecimal or octal; otherwise
+// sign, digits, full stop, fraction, exponent. No number reads 0.
 double LeadingNumber(std::string_view text);
 
-// The integer value of a decimal text (blanks around it allowed, a fraction
+// The integer value of a decimal text (ASCII white space before and after it
+// allowed, as in "200\r\n" pasted from elsewhere, but not inside it; a fraction
 // rounded to the even neighbour); empty text, anything not a number, or a
 // value outside 32 bits is a failure.
 std::optional<std::int32_t> TextToInteger(std::string_view text);

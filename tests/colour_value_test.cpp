@@ -1,245 +1,102 @@
 #include "colour_value.h"
+#include "vga_colour_table.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstdlib>
-#include <limits>
-#include <new>
-#include <string>
-#include <string_view>
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+#include <utility>
 
-// Counts heap allocations so the tests can check that converting between a
-// colour value and its hex code stays inside the small-string buffer.
-namespace {
-std::size_t g_allocations = 0;
-}  // namespace
+using namespace colour;
+using Text = std::string_view;
+using Int = std::int64_t;
+using Str = std::string;
+constexpr std::nullopt_t kFails = std::nullopt;
 
-void* operator new(std::size_t size) {
-    ++g_allocations;
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-// Kept out of line so the compiler does not pair the free with a new expression.
-[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
-[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-
-namespace colour {
-namespace {
-
-constexpr std::int64_t kInt64Min = std::numeric_limits<std::int64_t>::min();
-constexpr std::int64_t kInt64Max = std::numeric_limits<std::int64_t>::max();
-constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
-const double kInf = std::numeric_limits<double>::infinity();
-
-TEST(ColourHexTest, HexDigitsToNumber) {
-    const struct {
-        std::string_view text;
-        std::int64_t expected;
-    } cases[] = {
-        {"", 0},           {"FF", 255},          {"0C", 12},         {"0080FF", 33023},
-        {"00FF00", 65280}, {"FFFFFF", 16777215}, {"ff", 0},          {"1G2", 18},
-        {"#FF", 255},      {"F F", 255},         {"F\xC3\xBC" "F", 255},
-        {"7FFFFFFFFFFFFFFF", kInt64Max},
-        {"FFFFFFFFFFFFFFFF", -1},      // wraps modulo 2^64
-        {"10000000000000001", 1},
-    };
-    for (const auto& c : cases) EXPECT_EQ(HexDigitsToNumber(c.text), c.expected) << c.text;
+// One row a case: the input and what `f` gives for it.
+template <typename In, typename Out, typename F>
+void ExpectTable(F f, std::initializer_list<std::pair<In, Out>> cases) {
+    for (const auto& [in, out] : cases) EXPECT_EQ(f(in), out) << testing::PrintToString(in);
 }
 
-TEST(ColourHexTest, HexTextAndTwoDigitHex) {
-    const struct {
-        std::int64_t n;
-        std::string_view hex;
-        std::string_view two_digit;
-    } cases[] = {
-        {0, "0", "00"},        {9, "9", "09"},           {10, "A", "0A"},
-        {255, "FF", "FF"},     {256, "100", "100"},      {16777215, "FFFFFF", "FFFFFF"},
-        {-1, "FFFFFFFF", "FFFFFFFF"},
-        {kInt32Min, "80000000", "80000000"},
-        {kInt32Min - 1, "FFFFFFFF7FFFFFFF", "FFFFFFFF7FFFFFFF"},
-        {kInt64Min, "8000000000000000", "8000000000000000"},
-        {kInt64Max, "7FFFFFFFFFFFFFFF", "7FFFFFFFFFFFFFFF"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(HexText(c.n), c.hex) << c.n;
-        EXPECT_EQ(TwoDigitHex(c.n), c.two_digit) << c.n;
+TEST(ColourHexTest, DigitsPairsAndCodes) {
+    // upper-case digits only, anything else skipped without shifting; wraps modulo 2^64
+    ExpectTable<Text, Int>(HexDigitsToNumber, {{"", 0}, {"0C", 12}, {"0080FF", 33023}, {"ff", 0}, {"1G2", 18},
+        {"F\xC3\xBC" "F", 255}, {"FFFFFFFFFFFFFFFF", -1}, {"10000000000000001", 1}});
+    // negative numbers in 32-bit two's complement where they fit, else in 64 bits
+    ExpectTable<Int, Str>(HexText, {{0, "0"}, {10, "A"}, {256, "100"}, {-1, "FFFFFFFF"}, {INT32_MIN, "80000000"},
+        {INT32_MIN - 1LL, "FFFFFFFF7FFFFFFF"}, {INT64_MIN, "8000000000000000"}, {INT64_MAX, "7FFFFFFFFFFFFFFF"}});
+    ExpectTable<Int, Str>(TwoDigitHex, {{0, "00"}, {9, "09"}, {10, "0A"}, {255, "FF"}, {256, "100"}, {-1, "FFFFFFFF"}});
+    ExpectTable<Text, Str>(SwapOuterPairs, {{"", ""}, {"A", "AA"}, {"AB", "ABAB"}, {"ABC", "BCCAB"},
+        {"ABCD", "CDCDAB"}, {"ABCDE", "DECDAB"}, {"ABCDEFGH", "GHCDAB"}});
+    // texts that no colour gives; the codes of the colours follow in the round trip below
+    ExpectTable<Text, Int>(ColourValueFromCode, {{"", 0}, {"ff0000", 0}, {"FF00", 255}, {"FF80G0", 33023},
+        {"FF8000AA", 11174143}});
+    ExpectTable<Int, Str>(HexCodeFromColourValue, {{16777216, "1000000"}, {-1, "FFFFFFFF"}});
+    // counted in characters, not bytes (pasted right-to-left text); stray continuation bytes go first
+    ExpectTable<std::pair<Text, int>, Str>([](auto c) { return CodePair(c.first, c.second); }, {
+        {{"FF8000", 0}, "FF"}, {{"FF8000", 2}, "00"}, {{"FF80", 2}, ""}, {{"FF8", 1}, "8"}, {{"", 0}, ""},
+        {{"\x80" "AB", 0}, "\x80" "AB"}, {{"FF8000", -1}, ""}, {{"FF8000", INT32_MAX}, ""},
+        {{"FF8000", INT32_MIN}, ""}, {{"\u05D0\u05D1 12", 0}, "\u05D0\u05D1"}, {{"\u05D0\u05D1 12", 1}, " 1"}});
+    ExpectTable<std::tuple<Text, Text, Text>, std::optional<Str>>(
+        [](auto c) { return std::apply(HexCodeFromComponents, c); }, {{{"255", "128", "0"}, "FF8000"},
+        {{"007", "10", "255"}, "070AFF"}, {{" 12 ", "\t1.5", "254.5\r\n"}, "0C02FE"},
+        {{"", "0", "0"}, kFails}, {{"255", "x", "0"}, kFails}, {{"0", "0", "1,5"}, kFails}});
+}
+
+TEST(ColourHexTest, EveryColourValueRoundTrips) {
+    constexpr const char* digit = "0123456789ABCDEF";
+    Int failing = -1;  // the lowest colour value whose code is wrong or reads back wrong
+    for (Int v = kWhite; v >= 0; --v) {
+        const Str code = {digit[v >> 4 & 15], digit[v & 15], digit[v >> 12 & 15], digit[v >> 8 & 15],
+                          digit[v >> 20], digit[v >> 16 & 15]};
+        if (HexCodeFromColourValue(v) != code || ColourValueFromCode(code) != v) failing = v;
+    }
+    EXPECT_EQ(failing, -1);
+}
+
+TEST(ColourReadingTest, DecimalsInAndOut) {
+    ExpectTable<Int, Str>(DecimalText, {{0, "0"}, {-5, "-5"}, {1234567890, "1234567890"},
+        {INT64_MAX, "9223372036854775807"}, {INT64_MIN, "-9223372036854775808"}});
+    // beyond the range of double: told apart by the place of the first digit, the exponent saturating
+    const Str nines(10000, '9'), tiny = "0." + Str(10000, '0') + "42e";  // 4.2e-10000 before its exponent
+    ExpectTable<Text, double>(LeadingNumber, {{"", 0}, {"12,5", 12}, {"-1.5e1x", -15}, {"+5", 5}, {"1E-2", 0.01},
+        {"1e", 1}, {"1e+", 1}, {".", 0}, {"1.2.3", 1.2}, {"1e400", INFINITY}, {"-1e400", -INFINITY}, {"1e-400", 0},
+        {"1e9999999999999999999", INFINITY}, {nines, INFINITY}, {tiny + "10002", 42}, {tiny + "10400", INFINITY},
+        {tiny + "400", 0},
+        // all ASCII white space removed from the whole text first, no other character
+        {"\t1\n2 ", 12}, {"\r2\v0\f0\r", 200}, {"\xC2\xA0" "5", 0}, {"\r\n&\rH\v7\fF", 127},
+        // "&H" up to four digits 16 bits, up to eight 32 bits, beyond that not wrapped; "&O" alike
+        {"&HFFFF", -1}, {"&H8000", -32768}, {"&hff", 255}, {"&H10000", 65536}, {"&H0000FFFF", 65535},
+        {"&HFFFFFFFF", -1}, {"&H80000000", -2147483648.0}, {"&HFFFFFFFFFFFF", 281474976710655.0}, {"&H12G4", 18},
+        {"&H-1", 0}, {"&O177777", -1}, {"&o777", 511}, {"&O200000", 65536}, {"&O0000177777", 65535},
+        {"&O37777777777", -1}, {"&O40000000000", 4294967296.0}, {"&O2000000000000000000000", 18446744073709551616.0},
+        {"&O8", 0}, {"&", 0}, {"&X12", 0}, {"&12", 0}});
+    // white space before and after the number only; fractions to the even neighbour
+    ExpectTable<Text, std::optional<std::int32_t>>(TextToInteger, {{"007", 7}, {"200\r\n", 200},
+        {"\n\v\f\r\t 5 \t\r\f\v\n", 5}, {"-2.5", -2}, {"3.5", 4}, {"1e2", 100}, {"-2147483648", INT32_MIN},
+        {"12abc", kFails}, {"", kFails}, {" \r\n", kFails}, {"2147483648", kFails}, {"1\r2", kFails},
+        {"- 5", kFails}, {".", kFails}, {"1e", kFails}, {"&HFF", kFails}});
+    ExpectTable<double, std::optional<std::int32_t>>(NearestInteger, {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0},
+        {-3.5, -4}, {0.49999999999999994, 0}, {-1.4999999999999998, -1}, {2147483647.4, INT32_MAX},
+        {2147483647.6, kFails}, {-2147483648.5, INT32_MIN}, {-2147483648.6, kFails}, {INFINITY, kFails},
+        {NAN, kFails}});
+}
+
+// The umlauts and the sharp s as bytes, so that the check does not depend on this file's encoding.
+TEST(VgaColourTableTest, ObservableFacts) {
+    const auto at = [&t = VgaColorTable](int i) { return std::tuple(t[i].name, t[i].value, t[i].tooltip); };
+    ExpectTable<int, std::tuple<Text, ColourValue, Text>>(at, {{0, {"black", 0, "VGA-schwarz/black"}},
+        {2, {"green", 32768, "VGA-gr\xC3\xBCn/green"}}, {6, {"teal", 8421376, "VGA-gr\xC3\xBCnblau/teal"}},
+        {7, {"silver", 12632256, "VGA-silber/silver"}}, {10, {"lime", 65280, "VGA-hellgr\xC3\xBCn/lime"}},
+        {14, {"aqua", 16776960, "VGA-t\xC3\xBCrkis/aqua"}}, {15, {"white", 16777215, "VGA-wei\xC3\x9F/white"}}});
+    for (const VgaColour& c : VgaColorTable) {
+        // red, green, and blue with anything above it
+        for (const int v : {c.value & 0xFF, (c.value >> 8) & 0xFF, c.value >> 16})
+            EXPECT_TRUE(v == 0 || v == 128 || v == 255 || (v == 192 && c.name == "silver")) << c.name;
+        const bool lower = std::ranges::all_of(c.name, [](char ch) { return ch >= 'a' && ch <= 'z'; });
+        EXPECT_TRUE(lower && c.name.size() >= 3 && c.name.size() <= 7) << c.name;
+        EXPECT_TRUE(c.tooltip.starts_with("VGA-") && c.tooltip.ends_with("/" + Str(c.name))) << c.tooltip;
     }
 }
-
-TEST(ColourHexTest, SwapOuterPairsForEveryLength) {
-    const struct {
-        std::string_view code;
-        std::string_view swapped;
-    } cases[] = {
-        {"", ""},           {"A", "AA"},          {"AB", "ABAB"},        {"ABC", "BCCAB"},
-        {"ABCD", "CDCDAB"}, {"ABCDE", "DECDAB"},  {"FF8000", "0080FF"},  {"ABCDEFGH", "GHCDAB"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(SwapOuterPairs(c.code), c.swapped) << c.code;
-    EXPECT_EQ(SwapOuterPairs(SwapOuterPairs("12AB9F")), "12AB9F");
-}
-
-// Codes of colours follow from HexCodeFromColourValue's examples and the round
-// trip of every value below; here texts that no colour gives.
-TEST(ColourHexTest, ColourValueFromCodeOfOtherTexts) {
-    EXPECT_EQ(ColourValueFromCode(""), 0);
-    EXPECT_EQ(ColourValueFromCode("ff0000"), 0);
-    EXPECT_EQ(ColourValueFromCode("FF00"), 255);  // read as "0000FF"
-}
-
-TEST(ColourHexTest, HexCodeFromColourValue) {
-    const struct {
-        std::int64_t value;
-        std::string_view code;
-    } cases[] = {
-        {0, "000000"},        {1, "010000"},        {15, "0F0000"},       {255, "FF0000"},
-        {256, "000100"},      {4096, "001000"},     {65535, "FFFF00"},    {65536, "000001"},
-        {33023, "FF8000"},    {1048576, "000010"},  {16777215, "FFFFFF"}, {16714247, "070AFF"},
-        // outside the colour range the hex text is returned as it is
-        {16777216, "1000000"}, {-1, "FFFFFFFF"},    {kInt64Max, "7FFFFFFFFFFFFFFF"},
-        {kInt64Min, "8000000000000000"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(HexCodeFromColourValue(c.value), c.code) << c.value;
-}
-
-TEST(ColourHexTest, EveryColourValueRoundTripsWithoutAllocating) {
-    std::int64_t failures = 0;
-    std::int64_t first_failure = -1;
-    const std::size_t allocations_before = g_allocations;
-    for (std::int64_t v = 0; v <= kWhite; ++v) {
-        const std::string code = HexCodeFromColourValue(v);
-        if (code.size() != kHexCodeLength ||
-            code.find_first_not_of("0123456789ABCDEF") != std::string::npos ||
-            ColourValueFromCode(code) != v) {
-            if (failures++ == 0) first_failure = v;
-        }
-    }
-    const std::size_t allocations = g_allocations - allocations_before;
-    EXPECT_EQ(failures, 0) << "first failing value " << first_failure;
-    EXPECT_EQ(allocations, 0U);
-}
-
-TEST(ColourHexTest, CodePair) {
-    const struct {
-        std::string_view code;
-        int k;
-        std::string_view pair;
-    } cases[] = {
-        {"FF8000", 0, "FF"},  {"FF8000", 1, "80"},  {"FF8000", 2, "00"},  {"FF80", 2, ""},
-        {"FF8", 1, "8"},      {"", 0, ""},          {"FF8000", -1, ""},   {"FF8000", 3, ""},
-        {"FF8000", std::numeric_limits<int>::max(), ""},
-        {"FF8000", std::numeric_limits<int>::min(), ""},
-        {"\u05D0\u05D1 12", 0, "\u05D0\u05D1"},  // pasted right-to-left text: characters, not bytes
-        {"\u05D0\u05D1 12", 1, " 1"},
-        {"\u05D0\u05D1 12", 2, "2"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(CodePair(c.code, c.k), c.pair) << c.code << " " << c.k;
-}
-
-TEST(ColourHexTest, HexCodeFromComponents) {
-    const struct {
-        std::string_view red, green, blue;
-        std::optional<std::string> code;
-    } cases[] = {
-        {"255", "128", "0", "FF8000"},  {"007", "10", "255", "070AFF"},
-        {"0", "0", "0", "000000"},      {" 12 ", "\t1.5", "254.5", "0C02FE"},
-        {"255", "", "0", std::nullopt}, {"255", "128", "x", std::nullopt},
-        {"1,5", "0", "0", std::nullopt},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(HexCodeFromComponents(c.red, c.green, c.blue), c.code)
-            << c.red << "/" << c.green << "/" << c.blue;
-    }
-}
-
-TEST(ColourDecimalTest, DecimalText) {
-    const struct {
-        std::int64_t n;
-        std::string_view text;
-    } cases[] = {
-        {0, "0"}, {7, "7"}, {-5, "-5"}, {1234567890, "1234567890"},
-        {kInt64Max, "9223372036854775807"}, {kInt64Min, "-9223372036854775808"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(DecimalText(c.n), c.text);
-}
-
-TEST(ColourLeadingNumberTest, DecimalTexts) {
-    const std::string ten_kb_of_nines(10000, '9');
-    const std::string leading_zeros = std::string(10000, '0') + "42";
-    std::string tiny_times_huge = "0.";
-    tiny_times_huge.append(10000, '0').append("5e10001");
-    const struct {
-        std::string_view text;
-        double expected;
-    } cases[] = {
-        {"", 0},           {"  12 3", 123},     {"1e3", 1000},           {"12,5", 12},
-        {"abc", 0},        {"12.5", 12.5},      {"007", 7},              {"12abc", 12},
-        {"-5", -5},        {"+5", 5},           {"255x", 255},           {".", 0},
-        {"-", 0},          {"-0", 0},           {".5", 0.5},             {"5.", 5},
-        {"1e", 1},         {"1e+", 1},          {"1E-2", 0.01},          {"-1.5e1x", -15},
-        {"\t1\n2 ", 12},   {"+-5", 0},          {"e5", 0},               {"1.2.3", 1.2},
-        {"inf", 0},        {"nan", 0},          {"0x1A", 0},             {"1e400", kInf},
-        {"-1e400", -kInf}, {"1e-400", 0},       {"-1e-400", 0},          {"1e99999999999999999999", kInf},
-        {"\xEF\xBC\x91\xEF\xBC\x92", 0},        // full-width digits
-        {"\xF0\x9F\x8E\xA8" "5", 0},            // an emoji first
-        {std::string_view("12\0" "3", 4), 12},  // reading stops at NUL
-        {ten_kb_of_nines, kInf},
-        {leading_zeros, 42},
-        {tiny_times_huge, 5},
-    };
-    for (const auto& c : cases) EXPECT_EQ(LeadingNumber(c.text), c.expected) << c.text.substr(0, 40);
-}
-
-TEST(ColourLeadingNumberTest, HexAndOctalPrefixes) {
-    const struct {
-        std::string_view text;
-        double expected;
-    } cases[] = {
-        {"&HFFFF", -1},         {"&H8000", -32768},     {"&H7FFF", 32767},       {"&hff", 255},
-        {"&H 7F FF", 32767},    {"&HFFFFFFFF", -1},     {"&H10000", 65536},      {"&H0000FFFF", 65535},
-        {"&H80000000", -2147483648.0},                  {"&HFFFFFFFFFFFF", 281474976710655.0},
-        {"&H000000001", 1},     {"&H12G4", 18},         {"&H", 0},               {"&H-1", 0},
-        {"&O177777", -1},       {"&o777", 511},         {"&O200000", 65536},     {"&O0000177777", 65535},
-        {"&O37777777777", -1},  {"&O40000000000", 4294967296.0},                 {"&O8", 0},
-        {"&", 0},               {"&X12", 0},            {"&12", 0},
-    };
-    for (const auto& c : cases) EXPECT_EQ(LeadingNumber(c.text), c.expected) << c.text;
-}
-
-TEST(ColourTextToIntegerTest, Texts) {
-    const struct {
-        std::string_view text;
-        std::optional<std::int32_t> expected;
-    } cases[] = {
-        {"007", 7},           {" 42 ", 42},          {"\t42\t", 42},        {"-5", -5},
-        {"+5", 5},            {"2.5", 2},            {"3.5", 4},            {"-2.5", -2},
-        {"1e2", 100},         {"2147483647", 2147483647},                   {"-2147483648", kInt32Min},
-        {"12abc", std::nullopt},  {"1,5", std::nullopt},   {"abc", std::nullopt},
-        {"", std::nullopt},       {"  ", std::nullopt},    {"99999999999", std::nullopt},
-        {"2147483648", std::nullopt}, {"1 2", std::nullopt}, {"1e", std::nullopt},
-        {".", std::nullopt},      {"-", std::nullopt},     {"&HFF", std::nullopt},
-        {"\n5", std::nullopt},    {"1e400", std::nullopt}, {"nan", std::nullopt},
-    };
-    for (const auto& c : cases) EXPECT_EQ(TextToInteger(c.text), c.expected) << c.text;
-}
-
-TEST(ColourTextToIntegerTest, NearestInteger) {
-    const struct {
-        double x;
-        std::optional<std::int32_t> expected;
-    } cases[] = {
-        {0.5, 0},           {1.5, 2},        {2.5, 2},           {3.5, 4},
-        {-0.5, 0},          {-2.5, -2},      {-3.5, -4},         {2.4999999999999996, 2},
-        {0.49999999999999994, 0},            {-0.49999999999999994, 0},
-        {-1.4999999999999998, -1},           {16777215.0, 16777215},
-        {2147483647.0, 2147483647},          {2147483647.4, 2147483647},
-        {2147483647.6, std::nullopt},        {-2147483648.4, kInt32Min},
-        {-2147483648.5, kInt32Min},          {-2147483648.6, std::nullopt},
-        {1e300, std::nullopt}, {kInf, std::nullopt}, {-kInf, std::nullopt},
-        {std::numeric_limits<double>::quiet_NaN(), std::nullopt},
-    };
-    for (const auto& c : cases) EXPECT_EQ(NearestInteger(c.x), c.expected) << c.x;
-}
-
-}  // namespace
-}  // namespace colour
