@@ -195,33 +195,40 @@ void frmFarben::SetTabOrder() {
 }
 
 void frmFarben::ConnectHandlers() {
+    // Every handler of the controls runs through here.
+    const auto handler = [this](auto run) {
+        return [this, run](auto&... arguments) {
+            HandlerRuns();
+            run(arguments...);
+        };
+    };
     for (std::size_t i = 0; i < txtFarbe.size(); ++i) {
         const auto index = static_cast<std::int16_t>(i);
-        txtFarbe[i]->OnKeyPress([this, index](int& key) { txtFarbe_KeyPress(index, key); });
-        txtFarbe[i]->OnClick([this, index] { txtFarbe_Click(index); });
-        txtFarbe[i]->OnDblClick([this, index] { txtFarbe_DblClick(index); });
+        txtFarbe[i]->OnKeyPress(handler([this, index](int& key) { txtFarbe_KeyPress(index, key); }));
+        txtFarbe[i]->OnClick(handler([this, index] { txtFarbe_Click(index); }));
+        txtFarbe[i]->OnDblClick(handler([this, index] { txtFarbe_DblClick(index); }));
     }
+    // The code field has no change handler of its own; an edit there still
+    // counts, for the deferred update may put the computed code back.
+    txtFarbe[design::kCodeField]->OnChange(handler([] {}));
+    txtFarbe[design::kCodeField]->FilterPastedText();
     for (std::size_t i = 0; i < txtFarbe16.size(); ++i) {
         const auto index = static_cast<std::int16_t>(i);
-        txtFarbe16[i]->OnClick([this, index] { txtFarbe16_Click(index); });
+        txtFarbe16[i]->OnClick(handler([this, index] { txtFarbe16_Click(index); }));
     }
     for (std::size_t i = 0; i < txtRGB.size(); ++i) {
         const auto index = static_cast<std::int16_t>(i);
-        txtRGB[i]->OnKeyPress([this, index](int& key) { txtRGB_KeyPress(index, key); });
-        txtRGB[i]->OnChange([this, index] { txtRGB_Change(index); });
+        txtRGB[i]->OnKeyPress(handler([this, index](int& key) { txtRGB_KeyPress(index, key); }));
+        txtRGB[i]->OnChange(handler([this, index] { txtRGB_Change(index); }));
     }
     for (std::size_t i = 0; i < cmdFarben.size(); ++i) {
         const auto index = static_cast<std::int16_t>(i);
-        cmdFarben[i]->OnClick([this, index] { cmdFarben_Click(index); });
+        cmdFarben[i]->OnClick(handler([this, index] { cmdFarben_Click(index); }));
     }
-    txtDecimal->OnKeyPress([this](int& key) { txtDecimal_KeyPress(key); });
-    txtDecimal->OnChange([this] { txtDecimal_Change(); });
-    Check1->OnClick([this] { Check1_Click(); });
-    Timer1.OnTick([this] { Timer1_Timer(); });
-    Timer2.OnTick([this] { Timer2_Timer(); });
-    Timer3.OnTick([this] { Timer3_Timer(); });
-    Timer4.OnTick([this] { Timer4_Timer(); });
-    SleepThroughIdleTicks();
+    txtDecimal->OnKeyPress(handler([this](int& key) { txtDecimal_KeyPress(key); }));
+    txtDecimal->OnChange(handler([this] { txtDecimal_Change(); }));
+    Check1->OnClick(handler([this] { Check1_Click(); }));
+    ConnectTimers();
 }
 
 void frmFarben::Form_Load() {

@@ -86,6 +86,9 @@ private:
 
     void CreateControls();
     void ConnectHandlers();
+    // When the timers tick (frm_farben_ticks.cpp).
+    void ConnectTimers();
+    void HandlerRuns();
     void SetTabOrder();
     QWidget* ControlOf(design::Control control, int index) const;
 
@@ -110,7 +113,7 @@ private:
     void StartAll();
     void PressCounterButton(std::int16_t Index);
     void CounterTick(const CounterColumns& counter);
-    void SleepThroughIdleTicks();
+    bool CounterStands(std::size_t k) const;
     void CounterStep(const CounterColumns& counter, Direction direction);
 
     void CopyCode();

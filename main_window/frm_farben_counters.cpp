@@ -92,17 +92,8 @@ void frmFarben::StartAll() {
     }
 }
 
-// Ticks that cannot change anything need not wake the program. A standing
-// counter's ticks do nothing until a press starts it, and a press sets the
-// interval, which wakes the timer. Deferred-update ticks that change no field
-// are followed by the same until the user or a counter changes something.
-void frmFarben::SleepThroughIdleTicks() {
-    for (const CounterColumns& counter : kCounters) {
-        (this->*counter.timer).SleepWhile([this, &counter] {
-            return !(this->*counter.up) && !(this->*counter.down);
-        });
-    }
-    Timer4.SleepAfterQuietTick();
+bool frmFarben::CounterStands(std::size_t k) const {
+    return !(this->*kCounters.at(k).up) && !(this->*kCounters.at(k).down);
 }
 
 void frmFarben::Timer1_Timer() { CounterTick(kCounters[0]); }

@@ -13,9 +13,6 @@ frmFarbenXL::frmFarbenXL(QWidget* ownerWindow, LargeWindowOwner& owner)
     setWindowIcon(pictures::StripesIcon());
     resize(tk::ToPixels(kClientArea).size());
     Timer1.OnTick([this] { Timer1_Timer(); });
-    // Once the colour is followed, the ticks find nothing new until a control
-    // of the main window changes.
-    Timer1.SleepAfterQuietTick();
     OnClick([this] { Form_Click(); });
     Timer1.SetInterval(kFollowInterval);
 }

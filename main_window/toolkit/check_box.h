@@ -13,7 +13,13 @@ public:
     static constexpr int kUnticked = 0;
     static constexpr int kTicked = 1;
 
-    explicit CheckBox(QWidget* parent);
+    explicit CheckBox(QWidget* parent) : QCheckBox(parent) {
+        // toggled is emitted for every change of the value and only then,
+        // whether the user or the program changed it.
+        connect(this, &QCheckBox::toggled, this, [this] {
+            if (mOnClick) mOnClick();
+        });
+    }
 
     int Value() const { return isChecked() ? kTicked : kUnticked; }
     void SetValue(int value) { setChecked(value != kUnticked); }

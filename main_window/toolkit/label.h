@@ -4,8 +4,6 @@
 #include <QLabel>
 #include <string_view>
 
-#include "control_change.h"
-
 namespace tk {
 
 class Label : public QLabel {
@@ -14,9 +12,7 @@ public:
 
     void SetCaption(std::string_view caption) {
         const QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-        if (text == this->text()) return;
-        setText(text);
-        NoteControlChange();
+        if (text != this->text()) setText(text);
     }
     std::string Caption() const { return text().toStdString(); }
 };

@@ -1,47 +1,85 @@
 #include "text_box.h"
 
 #include "colour_value.h"
-#include "control_change.h"
-#include "handler_nesting.h"
 #include "key_codes.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QValidator>
+#include <algorithm>
+#include <utility>
 
 namespace tk {
 namespace {
 
 constexpr char32_t kLargestCodePoint = 0x10FFFF;
 
-// The character code a key offers to the key filter, or nothing for keys
-// that produce no character and for shortcuts.
-std::optional<int> CharacterCode(const QKeyEvent& event) {
-    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-        return std::nullopt;
-    }
+bool IsControlCharacter(char32_t code) { return code < 0x20 || code == 0x7F; }
+
+// What a key press types, as character codes for the key filter.
+enum class Typing {
+    Nothing,     // no character (arrows, Delete, Tab, Escape) or a Ctrl shortcut
+    Characters,  // Backspace, Enter or printable characters: offered to the filter
+    Chord,       // printable characters pressed with Alt or Meta: the line edit
+                 // would insert them, but a chord types nothing
+};
+
+Typing WhatKeyTypes(const QKeyEvent& event, std::u32string& codes) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const bool chord = modifiers & (Qt::AltModifier | Qt::MetaModifier);
+    const bool shortcut = chord || (modifiers & Qt::ControlModifier);
     switch (event.key()) {
-        case Qt::Key_Backspace: return kBackspace;
+        case Qt::Key_Backspace: codes = {kBackspace}; return shortcut ? Typing::Nothing : Typing::Characters;
         case Qt::Key_Return:
-        case Qt::Key_Enter: return kEnter;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Delete: return std::nullopt;
+        case Qt::Key_Enter: codes = {kEnter}; return shortcut ? Typing::Nothing : Typing::Characters;
         default: break;
     }
-    const QList<uint> codePoints = event.text().toUcs4();
-    if (codePoints.size() != 1) return std::nullopt;
-    const uint code = codePoints.front();
-    if (code < 0x20 || code == 0x7F) return std::nullopt;  // control characters
-    return static_cast<int>(code);
+    const QList<uint> points = event.text().toUcs4();
+    codes.assign(points.begin(), points.end());
+    if (codes.empty() || std::any_of(codes.begin(), codes.end(), IsControlCharacter)) {
+        return Typing::Nothing;
+    }
+    if (chord) return Typing::Chord;
+    return shortcut ? Typing::Nothing : Typing::Characters;
 }
 
-QString FromCodePoint(int code) {
-    const auto point = static_cast<char32_t>(code);
-    return QString::fromUcs4(&point, 1);
-}
+QString FromCodePoint(char32_t code) { return QString::fromUcs4(&code, 1); }
 
 }  // namespace
+
+// Filters what the line edit is about to take in other than by typing: the
+// text between what stayed before and after it.
+class TextBox::PasteFilter : public QValidator {
+public:
+    explicit PasteFilter(TextBox& box) : QValidator(&box), mBox(box) {}
+
+    State validate(QString& input, int& position) const override {
+        // The line edit validates the filtered text once more as it takes it in.
+        if (mBox.mTakenAsIs || std::exchange(mFiltered, QString()) == input) return Acceptable;
+        const QString before = QString::fromStdString(mBox.mText);
+        const qsizetype shorter = std::min(before.size(), input.size());
+        qsizetype head = 0;
+        while (head < shorter && before[head] == input[head]) ++head;
+        qsizetype tail = 0;
+        while (tail < shorter - head &&
+               before[before.size() - 1 - tail] == input[input.size() - 1 - tail]) {
+            ++tail;
+        }
+        const QString inserted = mBox.Filtered(input.mid(head, input.size() - head - tail));
+        const QString filtered = input.left(head) + inserted + input.right(tail);
+        if (filtered != input) {
+            input = mFiltered = filtered;
+            position = static_cast<int>(head + inserted.size());
+        }
+        return Acceptable;
+    }
+
+private:
+    TextBox& mBox;
+    mutable QString mFiltered;
+};
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
     QPalette base = palette();
@@ -53,6 +91,7 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
 
 void TextBox::SetText(std::string_view text) {
     if (text == mText) return;
+    const QScopedValueRollback<bool> written(mTakenAsIs, true);
     setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
@@ -63,11 +102,7 @@ void TextBox::TextChangedInWidget(const QString& text) {
     if (changed == mText) return;
     mText = std::move(changed);
     mKeptSelection.reset();
-    NoteControlChange();
-    if (mOnChange) {
-        const HandlerNesting::Run run;
-        mOnChange();
-    }
+    if (mOnChange) mOnChange();
 }
 
 int TextBox::Length() const {
@@ -93,7 +128,6 @@ void TextBox::SetBackColor(ColourValue value) {
     changed.setColor(QPalette::Base, ToQColor(value));
     setPalette(changed);
     UpdateColourAnnouncement();
-    NoteControlChange();
 }
 
 void TextBox::MakeColourField() {
@@ -118,34 +152,55 @@ void TextBox::UpdateColourAnnouncement() {
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
-    const std::optional<int> offered = mOnKeyPress ? CharacterCode(*event) : std::nullopt;
-    if (!offered) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    int code = *offered;
-    mOnKeyPress(code);
-    if (code == *offered) {
-        QLineEdit::keyPressEvent(event);
-    } else {
-        InsertCharacterCode(code, event);
+    std::u32string codes;
+    switch (mOnKeyPress ? WhatKeyTypes(*event, codes) : Typing::Nothing) {
+        case Typing::Nothing: QLineEdit::keyPressEvent(event); return;
+        case Typing::Chord: event->accept(); return;
+        case Typing::Characters: Type(codes, event); return;
     }
 }
 
-void TextBox::InsertCharacterCode(int code, QKeyEvent* original) {
+// Offers each code to the key filter and types what it lets pass; a key that
+// passes unchanged is left to the line edit.
+void TextBox::Type(const std::u32string& codes, QKeyEvent* original) {
+    std::u32string passed;
+    for (const char32_t offered : codes) {
+        int code = static_cast<int>(offered);
+        mOnKeyPress(code);
+        if (code > 0 && static_cast<char32_t>(code) <= kLargestCodePoint) passed += static_cast<char32_t>(code);
+    }
     original->accept();
-    if (code <= 0 || static_cast<char32_t>(code) > kLargestCodePoint) return;  // dropped
-    if (code == kEnter) {
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QLineEdit::keyPressEvent(&enter);
-        return;
+    const QScopedValueRollback<bool> typed(mTakenAsIs, true);
+    if (passed == codes) {
+        QLineEdit::keyPressEvent(original);
+    } else {
+        for (const char32_t code : passed) {
+            if (code == kEnter) {
+                QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+                QLineEdit::keyPressEvent(&enter);
+            } else if (code == kBackspace) {
+                if (!isReadOnly()) backspace();
+            } else if (!IsControlCharacter(code) && !isReadOnly()) {
+                insert(FromCodePoint(code));
+            }
+        }
     }
-    if (isReadOnly()) return;
-    if (code == kBackspace) {
-        backspace();
-    } else if (code >= 0x20) {
-        insert(FromCodePoint(code));
+}
+
+void TextBox::FilterPastedText() { setValidator(new PasteFilter(*this)); }
+
+QString TextBox::Filtered(const QString& pasted) {
+    QString kept;
+    for (const uint point : pasted.toUcs4()) {
+        int code = static_cast<int>(point);
+        if (IsControlCharacter(point)) continue;
+        mOnKeyPress(code);
+        if (code > 0 && !IsControlCharacter(static_cast<char32_t>(code)) &&
+            static_cast<char32_t>(code) <= kLargestCodePoint) {
+            kept += FromCodePoint(static_cast<char32_t>(code));
+        }
     }
+    return kept;
 }
 
 // Characters composed by an input method pass the key filter one by one, as
@@ -155,16 +210,10 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event) {
         QLineEdit::inputMethodEvent(event);
         return;
     }
-    QString accepted;
-    for (const uint point : event->commitString().toUcs4()) {
-        int code = static_cast<int>(point);
-        mOnKeyPress(code);
-        if (code >= 0x20 && static_cast<char32_t>(code) <= kLargestCodePoint) {
-            accepted += FromCodePoint(code);
-        }
-    }
     QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
+    filtered.setCommitString(Filtered(event->commitString()), event->replacementStart(),
+                             event->replacementLength());
+    const QScopedValueRollback<bool> typed(mTakenAsIs, true);
     QLineEdit::inputMethodEvent(&filtered);
 }
 

@@ -4,10 +4,13 @@
 //   writing the text the box already holds runs nothing. Typed and pasted
 //   text runs the change handler too.
 // - Each typed character passes the key filter first, as a character code
-//   (Backspace 8, Enter 13). The filter may replace the code, and the box
-//   inserts the replacement, or set it to 0, and the keystroke is dropped.
-//   Keys without a character (arrows, Delete, Home, End, Tab) and the editing
-//   shortcuts (Ctrl+C, Ctrl+V, ...) are not offered to it.
+//   (Backspace 8, Enter 13), whatever Shift, AltGr or the keypad made it. The
+//   filter may replace the code, and the box inserts the replacement, or set
+//   it to 0, and the keystroke is dropped. Keys without a character (arrows,
+//   Delete, Home, End, Tab) and the editing shortcuts (Ctrl+C, Ctrl+V, ...)
+//   are not offered to it; a key pressed with Alt or Meta types nothing.
+// - Pasted or dropped text goes in as it is, unless the box is told to filter
+//   it: then each of its characters passes the key filter as if typed.
 // - A click is reported on release; the first press of a double-click arrives
 //   as a click before the double-click.
 // - The background colour written is the one read back.
@@ -56,6 +59,10 @@ public:
     enum class ColourAnnouncement { None, AsName, AsDescription };
     void AnnounceColour(ColourAnnouncement announcement);
 
+    // Pasted and dropped text passes the key filter character by character;
+    // control characters (line breaks, tabs) are left out.
+    void FilterPastedText();
+
     void OnChange(Handler handler) { mOnChange = std::move(handler); }
     void OnKeyPress(KeyFilter filter) { mOnKeyPress = std::move(filter); }
     void OnClick(Handler handler) { mOnClick = std::move(handler); }
@@ -71,14 +78,19 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    class PasteFilter;
+
     void TextChangedInWidget(const QString& text);
     void UpdateColourAnnouncement();
-    void InsertCharacterCode(int code, QKeyEvent* original);
+    void Type(const std::u32string& codes, QKeyEvent* original);
+    QString Filtered(const QString& pasted);
 
     std::string mText;
     ColourValue mBackColor = kWhite;
     ColourAnnouncement mAnnouncement = ColourAnnouncement::None;
     std::optional<QString> mKeptSelection;
+    // What goes in now is typed (and filtered already) or the program's own.
+    bool mTakenAsIs = false;
     ClickSequence mClicks;
     Handler mOnChange;
     KeyFilter mOnKeyPress;

@@ -2,83 +2,49 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QInputEvent>
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWindow>
 
-#include "control_change.h"
 
 namespace tk {
-namespace {
 
-bool IsUserInput(QEvent::Type type) {
-    switch (type) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-        case QEvent::Wheel:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::ContextMenu:
-        case QEvent::InputMethod:
-        case QEvent::TouchBegin:
-        case QEvent::TouchUpdate:
-        case QEvent::TouchEnd:
-        case QEvent::TouchCancel:
-        case QEvent::TabletPress:
-        case QEvent::TabletMove:
-        case QEvent::TabletRelease:
-        case QEvent::NativeGesture:
-        case QEvent::DragEnter:
-        case QEvent::DragMove:
-        case QEvent::DragLeave:
-        case QEvent::Drop:
-            return true;
-        default:
-            return false;
-    }
-}
-
-}  // namespace
-
-// While a window is shown modally, its owner takes no user input and hands
-// the activation on to it. The owner still gets every other event: its
-// timers tick, it repaints, and a close request from the window manager
-// reaches it, so that closing the owner ends the program also now.
-class Window::OwnerInputBlock : public QObject {
+// Lies over the owner while a window is shown modally over it and takes all
+// its input: clicks, keys, and with the focus also the shortcuts (access
+// keys), which the focus widget may claim first. The owner goes on painting
+// and its timers tick; a close request from the window manager still reaches
+// it, so that closing the owner ends the program also now. Activating the
+// owner hands the activation on to the modal window.
+class Window::OwnerShield : public QWidget {
 public:
-    OwnerInputBlock(QWidget* owner, QWidget* modal) : mOwner(owner), mModal(modal) {
-        QCoreApplication::instance()->installEventFilter(this);
+    OwnerShield(QWidget& owner, QWidget& modal)
+        : QWidget(&owner), mModal(modal), mFocusBefore(owner.focusWidget()) {
+        setGeometry(owner.rect());
+        setFocusPolicy(Qt::StrongFocus);
+        show();
+        raise();
+        setFocus(Qt::OtherFocusReason);
     }
-    ~OwnerInputBlock() override { QCoreApplication::instance()->removeEventFilter(this); }
+    ~OwnerShield() override {
+        if (mFocusBefore) mFocusBefore->setFocus(Qt::OtherFocusReason);
+    }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!BelongsToOwner(watched)) return false;
-        if (event->type() == QEvent::WindowActivate && watched == mOwner) {
-            mModal->raise();
-            mModal->activateWindow();
-            return false;
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate) {
+            mModal.raise();
+            mModal.activateWindow();
         }
-        return IsUserInput(event->type());
+        if (dynamic_cast<QInputEvent*>(event) == nullptr) return QWidget::event(event);
+        event->accept();
+        return true;
     }
 
 private:
-    // Input from the window system reaches the owner's native window first,
-    // before a click moves the focus; shortcuts go to its widgets directly.
-    bool BelongsToOwner(QObject* object) const {
-        if (mOwner == nullptr) return false;
-        if (object->isWindowType()) return object == mOwner->windowHandle();
-        return object->isWidgetType() && static_cast<QWidget*>(object)->window() == mOwner;
-    }
-
-
-    QWidget* mOwner;
-    QWidget* mModal;
+    QWidget& mModal;
+    QPointer<QWidget> mFocusBefore;
 };
 
 Window::Window(QWidget* owner) : QWidget(owner, owner ? Qt::Window : Qt::WindowFlags{}) {}
@@ -98,12 +64,11 @@ void Window::SetBackColor(ColourValue value) {
     changed.setColor(QPalette::Window, ToQColor(value));
     setPalette(changed);
     setAutoFillBackground(true);
-    NoteControlChange();
 }
 
 void Window::ShowModal() {
     QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-    const OwnerInputBlock block(owner, this);
+    const QPointer<OwnerShield> shield = owner ? new OwnerShield(*owner, *this) : nullptr;
     show();
     raise();
     activateWindow();
@@ -112,6 +77,7 @@ void Window::ShowModal() {
     const QPointer<Window> self(this);
     loop.exec(QEventLoop::DialogExec);
     if (self) mModalLoop = nullptr;  // destroyed meanwhile, its destructor ended the loop
+    delete shield;                   // gone already if the owner was closed meanwhile
 }
 
 void Window::mousePressEvent(QMouseEvent* event) {

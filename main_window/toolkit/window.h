@@ -29,7 +29,6 @@ public:
     // with) and returns when it is closed. Meanwhile the owner takes no user
     // input, but timers go on ticking and the owner can still be closed.
     void ShowModal();
-    bool IsShownModally() const { return mModalLoop != nullptr; }
 
     void Close() { close(); }
 
@@ -42,7 +41,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    class OwnerInputBlock;
+    class OwnerShield;
 
     ColourValue mBackColor = -1;
     QEventLoop* mModalLoop = nullptr;
