@@ -1,49 +1,95 @@
-// "&Copy": the code, or its selected part, on the clipboard. The save button
-// is tested with the store rule (frm_farben_picking_test.cpp), "&Ende" with
-// the counters running (frm_farben_counters_test.cpp).
+// The command buttons: "&Copy", the store rule of the save button and of the
+// large window, and the large window itself, modal over the main window.
 #include "test_support.h"
 
 namespace test {
 namespace {
 
-class CopyTest : public WindowTest {
+class CommandTest : public WindowTest {
 protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        QApplication::clipboard()->setText(QStringLiteral("earlier"));
-    }
     void Copy() { Click(form.cmdFarben[0]); }
-    static std::string Clipboard() { return QApplication::clipboard()->text().toStdString(); }
+    void Store() { Click(form.cmdFarben[1]); }
+    std::vector<tk::ColourValue> Slots() const {
+        std::vector<tk::ColourValue> held;
+        for (std::size_t i = 0; i < 16; ++i) held.push_back(Slot(i)->BackColor());
+        return held;
+    }
+    // A click the way the window system delivers it, to the window under the pointer.
+    void ClickInMainWindow(QWidget* target) {
+        QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, target->mapTo(&form, target->rect().center()));
+    }
 };
 
-TEST_F(CopyTest, WholeCodeWhenNothingOrEverythingIsSelected) {
-    Code()->SetText("FF8000");
+TEST_F(CommandTest, CopyPutsTheCodeOrTheSelectedPartOfItOnTheClipboard) {
+    QGuiApplication::clipboard()->setText("old");
     Copy();
-    EXPECT_EQ(Clipboard(), "FF8000");
-
-    Code()->setFocus();
+    EXPECT_EQ(Clipboard(), "") << "an empty code empties the clipboard";
+    Code()->SetText("FF8000");
     Code()->selectAll();
     Copy();
-    EXPECT_EQ(Clipboard(), "FF8000");
-}
-
-TEST_F(CopyTest, SelectedPartWhileTheButtonHasTheFocus) {
-    Code()->SetText("FF8000");
+    EXPECT_EQ(Clipboard(), "FF8000") << "everything selected is the whole code";
     Code()->setFocus();
     Code()->setSelection(2, 2);
     Copy();
-    EXPECT_EQ(Clipboard(), "80");
     Copy();
     EXPECT_EQ(Clipboard(), "80") << "the selection stays in force while the button has the focus";
-
     Code()->SetText("C80000");
     Copy();
-    EXPECT_EQ(Clipboard(), "C80000") << "a new text ends the selection";
+    EXPECT_EQ(Clipboard(), "C80000") << "a new code ends the selection";
 }
 
-TEST_F(CopyTest, EmptyCodeEmptiesTheClipboard) {
-    Copy();
-    EXPECT_EQ(Clipboard(), "");
+TEST_F(CommandTest, StoreFillsTheFirstWhiteSlotOnly) {
+    Store();  // the display is white at start-up: slot 0 stays free
+    Slot(0)->SetBackColor(0xFFFFFE);  // nearly white is taken
+    Slot(2)->SetBackColor(0);
+    form.txtFarbe_Click(17);
+    Store();
+    Store();
+    std::vector<tk::ColourValue> expected = {0xFFFFFE, 255, 0, 255};
+    expected.resize(16, kWhite);
+    EXPECT_EQ(Slots(), expected);
+    EXPECT_EQ(Shown(), "FF0000 FF0000 - | 255 0 0") << "storing changes nothing else";
+    for (std::size_t i = 4; i <= 16; ++i) Store();  // one more than there is room for
+    std::fill(expected.begin() + 4, expected.end(), 255);
+    EXPECT_EQ(Slots(), expected);
+    DoubleClick(form.txtFarbe[6]);  // the click picks the swatch, the double-click does nothing
+    DoubleClick(Slot(5));           // the click picks the slot's colour, the double-click empties it
+    EXPECT_EQ(Shown(), "FF0000 FF0000 - | 255 0 0");
+    form.txtFarbe_Click(6);
+    Store();
+    expected[5] = 0xFFC0C0;
+    EXPECT_EQ(Slots(), expected);
+    EXPECT_EQ(form.txtFarbe[6]->BackColor(), 0xFFC0C0);
+}
+
+TEST_F(CommandTest, LargeWindowShowsFollowsAndStoresTheDisplayColourWhileTheMainWindowWaits) {
+    form.txtFarbe_Click(17);
+    Tick();
+    ASSERT_TRUE(WithLargeWindow(form, [&](frmFarbenXL& large) {
+        EXPECT_EQ(large.windowTitle(), "FarbenXL, Click Speichern");
+        EXPECT_EQ(large.BackColor(), 255) << "the display's colour before the first tick";
+        ClickInMainWindow(form.txtFarbe[40]);
+        ClickInMainWindow(form.cmdFarben[1]);
+        QTest::keyClick(&form, Qt::Key_S, Qt::AltModifier);
+        QTest::qWait(200);
+        EXPECT_EQ(Shown(), "FF0000 FF0000 255 | 255 0 0") << "the main window takes no input";
+        EXPECT_EQ(Slots()[0], kWhite);
+        EXPECT_EQ(form.Timer4.Interval(), 50);
+        form.txtFarbe[kDisplay]->SetBackColor(0x0000FF);
+        Click(&large);
+        EXPECT_EQ(Slots()[0], 0x0000FF) << "the display's colour at the click";
+        EXPECT_EQ(large.BackColor(), 255) << "followed at the next tick, not before";
+        test::Tick(large.Timer1);
+        EXPECT_EQ(large.BackColor(), 0x0000FF);
+        DoubleClick(&large);
+        EXPECT_EQ(Slots()[2], kWhite) << "a double-click stores once";
+    }));
+    ClickInMainWindow(form.txtFarbe[40]);
+    EXPECT_EQ(form.txtFarbe[kDisplay]->BackColor(), 0) << "closed, the main window takes input again";
+    EXPECT_TRUE(WithLargeWindow(form, [&](frmFarbenXL& large) { EXPECT_EQ(large.BackColor(), 0); }));
+    bool closed = false;
+    WithLargeWindow(form, [&](frmFarbenXL&) { closed = form.close(); });
+    EXPECT_TRUE(closed && !form.isVisible() && !form.LargeWindow()) << "closing the main window ends it all";
 }
 
 }  // namespace

@@ -7,31 +7,17 @@
 
 class frmFarbenInspector {
 public:
-    explicit frmFarbenInspector(const frmFarben& form) : mForm(form) {}
-
-    bool RgbActive() const { return mForm.mRgbActive; }
-    bool Updating() const { return mForm.mUpdating; }
-    const std::string& Version() const { return mForm.mVersion; }
-    const std::string& HexCode() const { return mForm.mHexCode; }
-
-    // Component 0 red, 1 green, 2 blue.
-    bool Up(int component) const { return Flags(component).up; }
-    bool Down(int component) const { return Flags(component).down; }
-    bool ResumeUp(int component) const { return Flags(component).resumeUp; }
-
-private:
-    struct CounterFlags {
-        bool up;
-        bool down;
-        bool resumeUp;
-    };
-    CounterFlags Flags(int component) const {
-        switch (component) {
-            case 0: return {mForm.mRedUp, mForm.mRedDown, mForm.mRedResumeUp};
-            case 1: return {mForm.mGreenUp, mForm.mGreenDown, mForm.mGreenResumeUp};
-            default: return {mForm.mBlueUp, mForm.mBlueDown, mForm.mBlueResumeUp};
-        }
+    explicit frmFarbenInspector(const frmFarben& form) : f(form) {}
+    bool RgbActive() const { return f.mRgbActive; }
+    bool Updating() const { return f.mUpdating; }
+    // A counter's flags: "U" moving up, "D" moving down, "u" resuming upward, or "-" each.
+    std::string Flags(int component) const {
+        const bool flags[3][3] = {{f.mRedUp, f.mRedDown, f.mRedResumeUp}, {f.mGreenUp, f.mGreenDown, f.mGreenResumeUp},
+                                  {f.mBlueUp, f.mBlueDown, f.mBlueResumeUp}};
+        const bool* c = flags[component];
+        return std::string(c[0] ? "U" : "-") + (c[1] ? "D" : "-") + (c[2] ? "u" : "-");
     }
 
-    const frmFarben& mForm;
+private:
+    const frmFarben& f;
 };

@@ -1,132 +1,83 @@
-// The main window as the user first sees it: caption, controls in their
-// places, start values, fonts, focus and tab order.
-#include <vector>
+// The main window as the user first sees it: title, texts, start values,
+// fonts, focus and pictures.
 
+#include "pictures.h"
 #include "test_support.h"
 
 namespace test {
 namespace {
 
-// Twips of the window design to pixels, at 15 twips per pixel.
-QRect Twips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
 using StartupTest = WindowTest;
 
-TEST_F(StartupTest, CaptionCarriesVersion) {
-    EXPECT_EQ(form.Caption(), "Marvanta V 0.04");
+TEST_F(StartupTest, TitleAndStartValues) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Marvanta V 0.04"));
-    EXPECT_EQ(state.Version(), "V 0.04");
-}
-
-// The "0" in the component fields is no entry: no handler ran, nothing was
-// computed, and the display and the notations do not yet agree.
-TEST_F(StartupTest, NothingRunsDuringCreation) {
-    EXPECT_EQ(Shown(), "FFFFFF - - | 0 0 0");
-    EXPECT_EQ(form.txtFarbe[kDisplay]->Text(), "");
+    EXPECT_EQ(Shown(), "FFFFFF - - | 0 0 0") << "nothing runs for the design values";
     EXPECT_FALSE(state.RgbActive());
-    EXPECT_EQ(state.HexCode(), "");
-    EXPECT_EQ(form.Label3->Caption(), "");
-
-    EXPECT_EQ(form.Timer1.Interval(), 100);
-    EXPECT_EQ(form.Timer2.Interval(), 0);
-    EXPECT_EQ(form.Timer3.Interval(), 0);
-    EXPECT_EQ(form.Timer4.Interval(), 0);
-
-    EXPECT_EQ(form.Check1->Value(), 0);
-    for (tk::CheckBox* fiveStep : {form.Check3, form.Check4, form.Check5}) {
-        EXPECT_EQ(fiveStep->Value(), 1);
-    }
-    for (tk::CheckBox* tipp : {form.Check6, form.Check7, form.Check8}) EXPECT_EQ(tipp->Value(), 0);
+    EXPECT_EQ(std::vector({form.Timer1.Interval(), form.Timer2.Interval(), form.Timer3.Interval(), form.Timer4.Interval()}),
+              std::vector({100, 0, 0, 0}));
+    EXPECT_EQ(std::vector({form.Check1->Value(), form.Check3->Value(), form.Check4->Value(), form.Check5->Value(),
+                           form.Check6->Value(), form.Check7->Value(), form.Check8->Value()}),
+              std::vector({0, 1, 1, 1, 0, 0, 0}));
+    EXPECT_EQ(form.size(), QSize(392, 173));
+    EXPECT_EQ(form.txtFarbe[17]->geometry(), QRect(24, 48, 17, 19)) << "column 1, row 2 of the chart";
+    EXPECT_EQ(form.txtFarbe[17]->palette().color(QPalette::Base), QColor(255, 0, 0));
+    EXPECT_EQ(form.txtFarbe16[12]->palette().color(QPalette::Base), QColor(0, 0, 255)) << "VGA blue";
+    EXPECT_EQ(form.txtFarbe[kDisplay]->geometry(), QRect(232, 112, 137, 35));
 }
 
-TEST_F(StartupTest, ControlsStandInTheirPlaces) {
-    EXPECT_EQ(form.size(), QSize(5880 / 15, 2595 / 15));
-    struct Place {
-        QWidget* control;
-        QWidget* container;
-        QRect rect;
-    };
-    const std::vector<Place> places = {
-        {form.Frame2, &form, Twips(0, 0, 735, 2295)},
-        {form.Frame1, &form, Twips(720, 0, 2175, 2295)},
-        {form.txtFarbe[0], form.Frame1, Twips(120, 240, 255, 285)},
-        {form.txtFarbe[17], form.Frame1, Twips(360, 720, 255, 285)},
-        {form.txtFarbe[63], form.Frame1, Twips(1800, 1920, 255, 285)},
-        {form.txtFarbe[64], &form, Twips(3480, 1680, 2055, 525)},
-        {form.txtFarbe[65], &form, Twips(3480, 1320, 2055, 285)},
-        {form.txtRGB[0], &form, Twips(3240, 240, 495, 285)},
-        {form.txtRGB[2], &form, Twips(4920, 240, 495, 285)},
-        {form.Label1[1], &form, Twips(4080, 0, 495, 255)},
-        {form.txtDecimal, &form, Twips(3000, 2295, 855, 285)},
-        {form.Check1, &form, Twips(0, 2295, 1695, 255)},
-        {form.Label3, &form, Twips(1920, 2295, 975, 255)},
-    };
-    for (const Place& place : places) {
-        EXPECT_EQ(place.control->parentWidget(), place.container) << place.rect.x();
-        EXPECT_EQ(place.control->geometry(), place.rect);
+TEST_F(StartupTest, EveryCaptionAndTooltip) {
+    const std::tuple<QWidget*, const char*, const char*> texts[] = {
+        {form.cmdFarben[0], "&Copy", "In Zwischen-Ablage Kopieren"}, {form.cmdFarben[1], "", "Farbe Speichern"},
+        {form.cmdFarben[2], "", "Hochzählen/Stoppen"}, {form.cmdFarben[3], "", "Runterzählen/Stoppen"},
+        {form.cmdFarben[4], "", "Hochzählen/Stoppen"}, {form.cmdFarben[5], "", "Runterzählen/Stoppen"},
+        {form.cmdFarben[6], "", "Hochzählen/Stoppen"}, {form.cmdFarben[7], "", "Runterzählen/Stoppen"},
+        {form.cmdFarben[8], "&Stopp", "Alles Stoppen"}, {form.cmdFarben[9], "St&art", "Alles Starten"},
+        {form.cmdFarben[10], "X L", "FarbenXL"}, {form.cmdFarben[11], "&Ende", ""},
+        {form.Check1, "VGA-Farbe-Text", "Text nur bei VGA-Farben möglich"}, {form.Check3, "5-er", "5-er Schritte"},
+        {form.Check4, "5-er", "5-er Schritte"}, {form.Check5, "5-er", "5-er Schritte"},
+        {form.Check6, "Tipp", "Tippen"}, {form.Check7, "Tipp", "Tippen"}, {form.Check8, "Tipp", "Tippen"},
+        {form.Label1[0], "Rot", ""}, {form.Label1[1], "Grün", ""}, {form.Label1[2], "Blau", ""},
+        {form.Label3, "", ""}, {form.txtFarbe[17], "", ""}, {form.txtRGB[1], "0", ""},
+        {form.txtFarbe[kDisplay], "", "Ausgewählte Farbe"}, {form.txtFarbe[kCode], "", "RGB-Farb-Code, Eingabe+Return"},
+        {form.txtDecimal, "", "Decimal Zeigen/Eingeben"}, {form.txtFarbe16[10], "", "VGA-hellgrün/lime"},
+        {form.txtFarbe16[15], "", "VGA-weiß/white"}, {Slot(0), "", "Mit Dbl-Click Löschen"},
+        {Slot(15), "", "Selbstdefinierte Farben"}};
+    for (const auto& [control, caption, tooltip] : texts) {
+        EXPECT_EQ(control->property("text").toString().replace('\n', ' '), QString::fromUtf8(caption)) << tooltip;
+        EXPECT_EQ(control->toolTip(), QString::fromUtf8(tooltip)) << caption;
     }
 }
 
-TEST_F(StartupTest, ChartSlotsDisplayAndCodeField) {
-    QWidget* const window = &form;
-    QWidget* const chartFrame = form.Frame1;
-    for (std::size_t i = 0; i < form.txtFarbe.size(); ++i) {
-        ASSERT_NE(form.txtFarbe[i], nullptr) << i;
-        EXPECT_EQ(form.txtFarbe[i]->parentWidget(), i < 64 ? chartFrame : window) << i;
-    }
-    struct Swatch {
-        std::size_t index;
-        tk::ColourValue value;  // red + 256 * green + 65536 * blue
-    };
-    for (const Swatch& swatch : {Swatch{0, 16777215}, Swatch{17, 255}, Swatch{18, 33023},
-                                 Swatch{40, 0}, Swatch{47, 4194368}}) {
-        EXPECT_EQ(form.txtFarbe[swatch.index]->BackColor(), swatch.value) << swatch.index;
-        EXPECT_TRUE(form.txtFarbe[swatch.index]->toolTip().isEmpty());
-    }
-    for (std::size_t i = 48; i <= 63; ++i) {
-        EXPECT_EQ(form.txtFarbe[i]->BackColor(), 16777215) << i;
-        EXPECT_EQ(form.txtFarbe[i]->toolTip(), i % 2 == 0 ? QStringLiteral("Mit Dbl-Click Löschen")
-                                                          : QStringLiteral("Selbstdefinierte Farben"));
-    }
-    EXPECT_EQ(form.txtFarbe[64]->toolTip(), QStringLiteral("Ausgewählte Farbe"));
-    EXPECT_EQ(form.txtFarbe[65]->toolTip(), QStringLiteral("RGB-Farb-Code, Eingabe+Return"));
-    EXPECT_EQ(form.txtDecimal->toolTip(), QStringLiteral("Decimal Zeigen/Eingeben"));
-}
-
-TEST_F(StartupTest, FocusOnCheck1AndTabFollowsDesignOrder) {
+TEST_F(StartupTest, FontsAndFocus) {
+    const auto bold = [](QWidget* w) { return w->font().bold() && w->font().pointSizeF() == 8.25; };
+    EXPECT_TRUE(bold(form.cmdFarben[0]) && bold(form.cmdFarben[10]) && bold(form.Check1) && bold(form.Label1[2]));
+    EXPECT_FALSE(bold(form.txtRGB[0]) || bold(form.Label3) || bold(form.txtDecimal));
     EXPECT_EQ(QApplication::focusWidget(), form.Check1);
-
-    std::vector<QWidget*> order = {form.Check1};
-    for (int i = 15; i >= 0; --i) order.push_back(form.txtFarbe16[static_cast<std::size_t>(i)]);
-    order.insert(order.end(), {form.cmdFarben[9], form.cmdFarben[8], form.txtRGB[2],
-                               form.cmdFarben[7], form.cmdFarben[6], form.txtRGB[1],
-                               form.cmdFarben[5], form.cmdFarben[4]});
-    for (std::size_t i = 0; i <= 63; ++i) order.push_back(form.txtFarbe[i]);
-    order.insert(order.end(),
-                 {form.cmdFarben[3], form.cmdFarben[2], form.txtRGB[0], form.cmdFarben[1],
-                  form.cmdFarben[0], form.txtFarbe[65], form.txtFarbe[64], form.Check3,
-                  form.Check4, form.Check5, form.Check6, form.Check7, form.Check8,
-                  form.cmdFarben[11], form.txtDecimal, form.cmdFarben[10], form.Check1});
-
-    for (std::size_t step = 1; step < order.size(); ++step) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), order[step]) << "Tab step " << step;
+    for (const auto& [from, to] : std::vector<std::pair<QWidget*, QWidget*>>{
+             {form.Check1, form.txtFarbe16[15]}, {form.txtFarbe16[0], form.cmdFarben[9]},
+             {form.txtRGB[0], form.cmdFarben[1]}, {form.txtFarbe[kCode], form.txtFarbe[kDisplay]},
+             {form.Check8, form.cmdFarben[11]}, {form.cmdFarben[10], form.Check1}}) {
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), to);
     }
 }
 
-TEST_F(StartupTest, ButtonsCheckBoxesAndHeadingsAreBold) {
-    std::vector<QWidget*> bold(form.cmdFarben.begin(), form.cmdFarben.end());
-    bold.insert(bold.end(), form.Label1.begin(), form.Label1.end());
-    bold.insert(bold.end(), {form.Check1, form.Check3, form.Check4, form.Check5, form.Check6,
-                             form.Check7, form.Check8});
-    for (QWidget* control : bold) {
-        EXPECT_TRUE(control->font().bold()) << control->metaObject()->className();
-        EXPECT_DOUBLE_EQ(control->font().pointSizeF(), 8.25);
-    }
-    for (QWidget* regular : std::vector<QWidget*>{form.txtRGB[0], form.Label3, form.txtDecimal}) {
-        EXPECT_FALSE(regular->font().bold());
+// Drawn for the screen's pixel ratio, not scaled up: at 2, the triangles' edges
+// and the icon's one-pixel stripes are two pixels wide.
+TEST_F(StartupTest, PicturesAreCrispAtPixelRatioTwo) {
+    const auto image = [](const QIcon& icon, QSize size) { return icon.pixmap(size, 2).toImage(); };
+    const QImage stripes = image(pictures::StripesIcon(), {16, 16});
+    const QImage up = image(pictures::UpTriangle(), pictures::kTriangleSize);
+    const QImage arrow = image(pictures::SaveArrow(), pictures::kSaveArrowSize);
+    EXPECT_EQ(std::vector({stripes.pixel(0, 5), stripes.pixel(1, 5), stripes.pixel(2, 5), stripes.pixel(5, 5),
+                           up.pixel(0, 15), up.pixel(15, 0), up.pixel(16, 0), up.pixel(13, 0), arrow.pixel(2, 2),
+                           arrow.pixel(40, 24), arrow.pixel(40, 40)}),
+              std::vector<QRgb>({0xFFFF0000, 0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF000000, 0xFF000000, 0xFF000000,
+                                 0xFFFFFFFF, 0, 0xFFC0C0C0, 0xFF000000}));
+    for (std::size_t i = 1; i <= 7; ++i) {
+        const QIcon& shows = i == 1 ? pictures::SaveArrow() : i % 2 ? pictures::DownTriangle() : pictures::UpTriangle();
+        EXPECT_EQ(image(form.cmdFarben[i]->icon(), {16, 8}), image(shows, {16, 8})) << i;
     }
 }
 

@@ -14,10 +14,10 @@ SANITIZE_DIR="$PROJECT_ROOT/build-sanitize"
 export ASAN_OPTIONS="halt_on_error=1:print_stacktrace=1:detect_leaks=1:check_initialization_order=1"
 ASAN_OPTIONS+=":strict_string_checks=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-# The soak's million ticks and the random session's 100,000 actions take
-# minutes under the sanitizers; a part of them shows the same in less time.
-export TESSIVO_SOAK_TICKS="${TESSIVO_SOAK_TICKS:-200000}"
-export TESSIVO_RANDOM_ACTIONS="${TESSIVO_RANDOM_ACTIONS:-30000}"
+# The soak and the random session take minutes under the sanitizers at their
+# full length; a part of them shows the same in less time.
+export TESSIVO_SOAK_TICKS="${TESSIVO_SOAK_TICKS:-10000}"
+export TESSIVO_RANDOM_ACTIONS="${TESSIVO_RANDOM_ACTIONS:-15000}"
 export LSAN_OPTIONS="suppressions=$PROJECT_ROOT/tests/sanitizer/lsan.supp:print_suppressions=0"
 
 cmake -S "$PROJECT_ROOT" -B "$SANITIZE_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug \

@@ -1,0 +1,126 @@
+# Tessivo's user paths, one row each: the steps a person takes and what is then seen from outside
+# (colours on the screen, the clipboard, window titles, the exit status). A row runs on every display
+# that can take all its steps, each time with its own display server and program; input (xdotool,
+# xclip, wmctrl) is X11's alone.
+#   user_paths.py --binary PATH [--scale N] DISPLAY.ROW       user_paths.py --list
+import re, signal, subprocess, sys, time
+from drivers import X11, Wayland, wait_until
+
+TITLES = dict(main="Marvanta V 0.04", xl="FarbenXL, Click Speichern")
+# Where the controls are, in pixels at scale 1 (the design's twips / 15, rounded): left, top, width,
+# height. "xl" is the large window's whole client area; every other control is in the main window.
+CONTROLS = dict(red=(216, 16, 33, 19), red_up=(248, 12, 25, 13), code=(232, 88, 137, 19), xl=(0, 0, 375, 203),
+                display=(232, 112, 137, 35), save=(200, 113, 33, 33), large=(372, 94, 17, 49),
+                decimal=(200, 153, 57, 19), vga_text=(0, 153, 14, 17), vga_name=(128, 153, 65, 17),
+                **{f"chart{i}": (56 + i % 8 * 16, 16 + i // 8 * 16, 17, 19) for i in range(64)},
+                **{f"vga{i}": (8 + i // 8 * 16, 16 + i % 8 * 16, 17, 19) for i in range(16)})
+
+# NAME: STEP; STEP; ... (indented lines continue a row). "CONTROL CODE": the control's centre shows that
+# colour, a code RRGGBB in which .. is any value. "counts CONTROL CODE": a counter runs, the control showing
+# three colours of the code within 1.5 s, ++ being one that rises. "still [CONTROL]": it (the display)
+# stands still for 0.6 s. "shows CODE": the display's colour and the code that Alt+C copies ("copy TEXT":
+# Alt+C, then the clipboard holds TEXT). "click CONTROL 2" double-clicks. "window W [WIDTH HEIGHT]": W is
+# shown (that big). "close W": the window manager asks W to close, and it goes. "xl" is the large window,
+# "chart48" the first custom slot, "vga_text" the square of the text mode check box, "vga_name" the label
+# that shows a VGA colour's name in text mode ("label ... empty": one colour only). In pasted text, \n is
+# a line break.
+TABLE = r"""
+start: window main 392 173; display FFFFFF; chart17 FF0000; chart46 000040; chart56 FFFFFF; vga0 000000;
+  vga4 000080; vga12 0000FF; vga13 FF00FF
+typed_component: enter red 200; shows C80000
+decimal: enter decimal 12345678; shows 4E61BC
+code_with_enter: enter code ff8000; key Return; shows FF8000; enter code 12345; key Return; shows 123405
+chart: click chart17; shows FF0000
+vga_box: click vga4; shows 000080
+vga_text_mode: label vga_name empty; click vga4; click vga_text; click vga12; label vga_name text; still;
+  display 000080; click vga_text; click vga12; display 0000FF; label vga_name empty
+custom_slots: chart48 FFFFFF; click chart20; click save; chart48 00FF00; chart49 FFFFFF; click chart22;
+  display 0000FF; click chart48 2; chart48 FFFFFF; display 00FF00; click chart17; click save; chart48 FF0000
+counters_stop_start: click red_up; counts display ++0000; key alt+s; still; key alt+a; counts display ......
+copy_all_and_selection: clip; enter code 1a2b3c; key Return; shows 1A2B3C; click code;
+  key Home Right Right shift+Right shift+Right; copy 2B; click chart20; display 00FF00; clip 2B
+large_window: click chart27; click large; xl C0C000; click xl; chart48 C0C000; close xl;
+  chart48 C0C000; click red_up; counts display ..C000; click large; same xl display; counts xl ..C000;
+  click xl; chart49 ..C000; still chart49; close xl; key alt+s; click chart20; display 00FF00
+end_button: window main; key alt+e; exit 0
+close_while_counting: window main; key alt+a; counts display ......; close main; exit 0
+close_main_with_large_open: click red_up; click large; window xl; close main; exit 0
+alt_keys: enter red 200; key End alt+x alt+q; display C80000; key ctrl+a ctrl+c; clip 200; copy C80000;
+  enter code ff8000; key alt+z Return; shows FF8000
+pasted_code: paste #ff8000\n; click code; key ctrl+a ctrl+v Return; shows FF8000
+"""
+INPUT = {"click", "enter", "key", "paste", "close", "clip", "copy", "shows"}  # need X11's input tools
+DISPLAYS = dict(x11=X11, wayland=Wayland)
+
+
+def spot(d, name, whole=False):  # a control's centre in screen pixels, or its area: left, top, width, height
+    left, top = STEPS["window"](d, "xl" if name == "xl" else "main")[:2]
+    x, y, w, h = (d.scale * v for v in CONTROLS[name])
+    return (left + x, top + y, w, h) if whole else (left + x + w // 2, top + y + h // 2)
+
+
+def look(d, *names):  # reads the colours at the controls' centres, from one screenshot
+    return lambda: tuple(pixel(*spot(d, name)) for pixel in [d.shot()] for name in names)
+
+
+def watch(d, name, seconds):  # the colours a control shows over some seconds, each once, in order
+    read, end = look(d, name), time.monotonic() + seconds
+    return list(dict.fromkeys(read()[0] for _ in iter(lambda: time.monotonic() < end, False)))
+
+
+def counts(d, name, code):  # three colours of the code within 1.5 s, in the order seen; ++ must rise
+    found = wait_until(lambda: [c for c in watch(d, name, 1.5) if re.fullmatch(code.replace("+", "."), c)],
+                       lambda found: len(found) >= 3)
+    assert "+" not in code or found == sorted(found), f"not rising: {found}"
+
+
+def flat(d, name):  # whether the control shows one colour only
+    x, y, w, h = spot(d, name, whole=True)
+    return lambda: len({pixel(x + i % w, y + i // w) for pixel in [d.shot()] for i in range(w * h)}) == 1
+
+
+STEPS = {
+    "click": lambda d, name, times="1": d.run("xdotool", "mousemove", *map(str, spot(d, name)), "click",
+                                              "--repeat", times, "--delay", "60", "1"),
+    "enter": lambda d, name, text: (STEPS["click"](d, name), STEPS["key"](d, "ctrl+a", *text)),
+    "key": lambda d, *keys: d.run("xdotool", "key", "--delay", "40", *keys),
+    "paste": lambda d, text: d.spawn("xclip", "-sel", "clip", stdin=subprocess.PIPE).communicate(
+        text.replace(r"\n", "\n").encode()),  # xclip goes on holding the text in the background
+    "close": lambda d, w: (d.run("wmctrl", "-c", TITLES[w]), wait_until(lambda: not d.window(TITLES[w]))),
+    "clip": lambda d, text="": wait_until(lambda: d.run("xclip", "-o", "-sel", "clip").stdout,
+                                          lambda seen: seen == text.encode()),
+    "copy": lambda d, text: (STEPS["key"](d, "alt+c"), STEPS["clip"](d, text)),
+    "shows": lambda d, code: (STEPS["see"](d, "display", code), STEPS["copy"](d, code)),
+    "window": lambda d, window, *size: wait_until(lambda: d.window(TITLES[window]), lambda seen: seen and (
+        not size or seen[2:] == tuple(d.scale * int(v) for v in size))),
+    "see": lambda d, name, code: wait_until(look(d, name), lambda seen: re.fullmatch(code, *seen)),
+    "same": lambda d, *names: wait_until(look(d, *names), lambda seen: len(set(seen)) == 1),
+    "counts": counts,
+    "still": lambda d, name="display": wait_until(lambda: watch(d, name, 0.6), lambda seen: len(seen) == 1),
+    "label": lambda d, name, shows: wait_until(flat(d, name), lambda one: one == (shows == "empty")),
+    "exit": lambda d, status: wait_until(d.app.poll, lambda seen: seen == int(status)),
+}
+
+ROWS = {name: [words if words[0] in STEPS else ["see", *words] for words in map(str.split, steps.split(";"))]
+        for name, steps in (row.split(":", 1) for row in TABLE.replace("\n  ", " ").strip().splitlines())}
+
+
+def main(args):
+    if args == ["--list"]:
+        return print(*(f"{name}.{row}" for name, display in DISPLAYS.items() for row, steps in ROWS.items()
+                       if display is X11 or not INPUT & {verb for verb, *_ in steps}), sep="\n")
+    options, (display, row) = dict(zip(args[:-1:2], args[1:-1:2])), args[-1].split(".")
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))  # terminated: stop the servers too
+    d = DISPLAYS[display](int(options.get("--scale", 1)))
+    try:
+        d.boot()
+        d.app = d.spawn(options["--binary"], stdout=None, stderr=None)  # its output goes to ours
+        for verb, *words in ROWS[row]:
+            print(verb, *words, flush=True)  # a failure comes after the step that failed
+            STEPS[verb](d, *words)
+    finally:
+        d.stop()
+
+
+if __name__ == "__main__":
+    main(sys.argv[1:])
