@@ -5,9 +5,13 @@
 // next tick would find everything as its last tick left it, and resumes it as
 // soon as that may no longer hold:
 // - The deferred update (Timer4) is suspended after a tick that changed none
-//   of the notations. Its ticks read only the component fields and mRgbActive,
-//   which only handlers change, so it is resumed before every handler of this
-//   window runs (HandlerRuns), and ArmRgbUpdate sets its interval again.
+//   of the notations: the next tick would find the same. What its ticks read
+//   (the component fields and mRgbActive) and what they write (the code field,
+//   the display and the decimal field) changes only in handlers of this window,
+//   so it is resumed before every one of them runs (HandlerRuns), and
+//   ArmRgbUpdate sets its interval again. The code field, which the user may
+//   edit without a key that its filter sees (Delete, cut, undo), counts its
+//   changes as a handler for this.
 // - A counter's timer is suspended after a tick that finds its counter
 //   standing: such ticks do nothing. The press that starts the counter sets
 //   its interval again.

@@ -10,13 +10,14 @@ namespace test {
 namespace {
 
 struct Step {
-    enum Kind { Type, Keys, Paste, Click, DoubleClick, Tick } kind;
+    enum Kind { Type, Keys, Paste, Undo, Click, DoubleClick, Tick } kind;
     std::string target;  // red, green, blue, decimal, code, check1, chartN, slotN, vgaN
     QString text = {};
 };
 Step T(std::string field, QString text) { return {Step::Type, std::move(field), std::move(text)}; }
 Step K(std::string field, QString text) { return {Step::Keys, std::move(field), std::move(text)}; }  // at the end
 const Step kEnter{Step::Keys, "code", "\r"};
+const Step kUndo{Step::Undo, "code"};
 Step P(std::string field, QString text) { return {Step::Paste, std::move(field), std::move(text)}; }
 Step C(std::string control) { return {Step::Click, std::move(control)}; }
 const Step kTick{Step::Tick, ""};
@@ -53,6 +54,7 @@ TEST_P(EntryTest, ShowsTheColourInEveryNotation) {
                 QTest::keyClicks(target, step.text);
                 break;
             case Step::Paste: test::Paste(target, step.text); break;
+            case Step::Undo: QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier); break;
             case Step::Click: test::Click(target); break;
             case Step::DoubleClick: test::DoubleClick(target); break;
             case Step::Tick: Tick(); break;
@@ -112,6 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, EntryTest, ::testing::ValuesIn(std::vector<Row>{
     // Pasted text: a code is read as if typed; blanks and line breaks around a
     // pasted number count for nothing; a text that is no number keeps the colour.
     {"PastedCode", {C("code"), P("code", "#ff8000\n"), kEnter}, "FF8000 FF8000 33023 | 255 128 0"},
+    {"PastedCodeIsOneUndoStep", {C("code"), K("code", "12"), P("code", "#ff"), kUndo}, "FFFFFF 12 - | 0 0 0"},
     {"PastedCodeWithBlanks", {C("code"), P("code", " 00 ff\t00\r\n"), kEnter}, "00FF00 00FF00 65280 | 0 255 0"},
     {"PastedComponentWithLineBreak", {kPickOrange, kTick, P("red", "200\n"), kTick}, "C88000 C88000 32968 | 200 128 0"},
     {"PastedComponentWithBlanks", {kPickOrange, kTick, P("green", "\r\n 300 "), kTick},
@@ -125,15 +128,17 @@ INSTANTIATE_TEST_SUITE_P(Rows, EntryTest, ::testing::ValuesIn(std::vector<Row>{
 }), [](const auto& test) { return std::string(test.param.name); });
 
 // Keys pressed with modifiers, in every field: Alt and Meta chords type
-// nothing (unless they are access keys); Shift, the keypad and AltGr type as
-// ever, through the field's filter.
+// nothing (unless they are access keys); Shift, the keypad, AltGr (also as
+// Ctrl+Alt) and Ctrl with the keypad type through the field's filter.
 TEST_F(WindowTest, KeysWithModifiersTypeOnlyWhatTheFilterLetsPass) {
     using M = Qt::KeyboardModifier;
     const std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, const char*, const char*> chords[] = {
         // key, modifiers, the key's text, what it adds to a digit field, to the code field
         {Qt::Key_Q, M::AltModifier, "q", "", ""}, {Qt::Key_B, M::AltModifier, "b", "", ""},
         {Qt::Key_7, M::AltModifier, "7", "", ""}, {Qt::Key_B, M::MetaModifier, "b", "", ""},
-        {Qt::Key_7, M::ControlModifier | M::AltModifier, "7", "", ""}, {Qt::Key_B, M::ShiftModifier, "B", "", "B"},
+        {Qt::Key_B, M::ControlModifier | M::AltModifier, "b", "", "B"}, {Qt::Key_B, M::ShiftModifier, "B", "", "B"},
+        {Qt::Key_Minus, M::ControlModifier | M::KeypadModifier, "-", "", ""},
+        {Qt::Key_7, M::ControlModifier | M::KeypadModifier, "7", "7", "7"},
         {Qt::Key_7, M::KeypadModifier, "7", "7", "7"}, {Qt::Key_Minus, M::KeypadModifier, "-", "", ""},
         {Qt::Key_At, M::GroupSwitchModifier, "@", "", ""}, {Qt::Key_7, M::GroupSwitchModifier, "7", "7", "7"},
         {Qt::Key_F, M::GroupSwitchModifier, "f", "", "F"}, {Qt::Key_Delete, M::NoModifier, "\x7f", "\b", "\b"}};

@@ -3,7 +3,9 @@
 #include "colour_value.h"
 #include "key_codes.h"
 
+#include <QGuiApplication>
 #include <QInputMethodEvent>
+#include <QMenu>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -18,31 +20,49 @@ constexpr char32_t kLargestCodePoint = 0x10FFFF;
 
 bool IsControlCharacter(char32_t code) { return code < 0x20 || code == 0x7F; }
 
+// A code a key filter may hand back to be typed: a character, not a control one.
+bool IsTypable(int code) {
+    return code > 0 && !IsControlCharacter(static_cast<char32_t>(code)) &&
+           static_cast<char32_t>(code) <= kLargestCodePoint;
+}
+
+// Whether the line edit would insert the key's text: its own rule, under
+// which a key pressed with Ctrl alone (or Ctrl+Shift) types nothing but one
+// with Ctrl and the keypad, or Ctrl+Alt (AltGr on some systems), does.
+bool LineEditInserts(const QKeyEvent& event) {
+    const QString text = event.text();
+    if (text.isEmpty()) return false;
+    const QChar first = text.front();
+    if (first.category() == QChar::Other_Format) return true;
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) return false;
+    return first.isPrint() || first.category() == QChar::Other_PrivateUse ||
+           (first.isHighSurrogate() && text.size() > 1 && text[1].isLowSurrogate());
+}
+
 // What a key press types, as character codes for the key filter.
 enum class Typing {
     Nothing,     // no character (arrows, Delete, Tab, Escape) or a Ctrl shortcut
-    Characters,  // Backspace, Enter or printable characters: offered to the filter
-    Chord,       // printable characters pressed with Alt or Meta: the line edit
-                 // would insert them, but a chord types nothing
+    Characters,  // Backspace, Enter or what the line edit would insert: offered to the filter
+    Chord,       // text pressed with Alt or Meta (but AltGr): the line edit would
+                 // insert it, but a chord types nothing
 };
 
 Typing WhatKeyTypes(const QKeyEvent& event, std::u32string& codes) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
-    const bool chord = modifiers & (Qt::AltModifier | Qt::MetaModifier);
-    const bool shortcut = chord || (modifiers & Qt::ControlModifier);
+    const bool altGr = (modifiers & Qt::ControlModifier) && (modifiers & Qt::AltModifier);
+    const bool chord = !altGr && (modifiers & (Qt::AltModifier | Qt::MetaModifier));
+    const bool plain = !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     switch (event.key()) {
-        case Qt::Key_Backspace: codes = {kBackspace}; return shortcut ? Typing::Nothing : Typing::Characters;
+        case Qt::Key_Backspace: codes = {kBackspace}; return plain ? Typing::Characters : Typing::Nothing;
         case Qt::Key_Return:
-        case Qt::Key_Enter: codes = {kEnter}; return shortcut ? Typing::Nothing : Typing::Characters;
+        case Qt::Key_Enter: codes = {kEnter}; return plain ? Typing::Characters : Typing::Nothing;
         default: break;
     }
+    if (!LineEditInserts(event)) return Typing::Nothing;
     const QList<uint> points = event.text().toUcs4();
     codes.assign(points.begin(), points.end());
-    if (codes.empty() || std::any_of(codes.begin(), codes.end(), IsControlCharacter)) {
-        return Typing::Nothing;
-    }
-    if (chord) return Typing::Chord;
-    return shortcut ? Typing::Nothing : Typing::Characters;
+    return chord ? Typing::Chord : Typing::Characters;
 }
 
 QString FromCodePoint(char32_t code) { return QString::fromUcs4(&code, 1); }
@@ -152,6 +172,11 @@ void TextBox::UpdateColourAnnouncement() {
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
+    if (mFilterPastedText && event->matches(QKeySequence::Paste) && !isReadOnly()) {
+        event->accept();
+        PasteFiltered(QClipboard::Clipboard);
+        return;
+    }
     std::u32string codes;
     switch (mOnKeyPress ? WhatKeyTypes(*event, codes) : Typing::Nothing) {
         case Typing::Nothing: QLineEdit::keyPressEvent(event); return;
@@ -167,7 +192,7 @@ void TextBox::Type(const std::u32string& codes, QKeyEvent* original) {
     for (const char32_t offered : codes) {
         int code = static_cast<int>(offered);
         mOnKeyPress(code);
-        if (code > 0 && static_cast<char32_t>(code) <= kLargestCodePoint) passed += static_cast<char32_t>(code);
+        if (code == kBackspace || code == kEnter || IsTypable(code)) passed += static_cast<char32_t>(code);
     }
     original->accept();
     const QScopedValueRollback<bool> typed(mTakenAsIs, true);
@@ -180,27 +205,45 @@ void TextBox::Type(const std::u32string& codes, QKeyEvent* original) {
                 QLineEdit::keyPressEvent(&enter);
             } else if (code == kBackspace) {
                 if (!isReadOnly()) backspace();
-            } else if (!IsControlCharacter(code) && !isReadOnly()) {
+            } else if (!isReadOnly()) {
                 insert(FromCodePoint(code));
             }
         }
     }
 }
 
-void TextBox::FilterPastedText() { setValidator(new PasteFilter(*this)); }
+void TextBox::FilterPastedText() {
+    mFilterPastedText = true;
+    setValidator(new PasteFilter(*this));  // also catches what comes in by other ways, at the cost of the undo steps
+}
 
+// Control characters are not offered: a pasted line break is no Enter key.
 QString TextBox::Filtered(const QString& pasted) {
     QString kept;
     for (const uint point : pasted.toUcs4()) {
         int code = static_cast<int>(point);
         if (IsControlCharacter(point)) continue;
         mOnKeyPress(code);
-        if (code > 0 && !IsControlCharacter(static_cast<char32_t>(code)) &&
-            static_cast<char32_t>(code) <= kLargestCodePoint) {
-            kept += FromCodePoint(static_cast<char32_t>(code));
-        }
+        if (IsTypable(code)) kept += FromCodePoint(static_cast<char32_t>(code));
     }
     return kept;
+}
+
+// Pastes as one step that Ctrl+Z undoes.
+void TextBox::PasteFiltered(QClipboard::Mode mode) {
+    const QScopedValueRollback<bool> filtered(mTakenAsIs, true);
+    insert(Filtered(QGuiApplication::clipboard()->text(mode)));
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* action : menu->actions()) {
+        if (!mFilterPastedText || action->objectName() != QLatin1String("edit-paste")) continue;
+        action->disconnect();
+        connect(action, &QAction::triggered, this, [this] { PasteFiltered(QClipboard::Clipboard); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 // Characters composed by an input method pass the key filter one by one, as
@@ -223,6 +266,13 @@ void TextBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    // The middle button pastes the selection of the X window system.
+    if (mFilterPastedText && event->button() == Qt::MiddleButton && !isReadOnly() &&
+        QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        PasteFiltered(QClipboard::Selection);
+        return;
+    }
     QLineEdit::mouseReleaseEvent(event);
     if (mClicks.ReleaseIsClick(*this, *event) && mOnClick) mOnClick();
 }

@@ -16,6 +16,7 @@
 // - The background colour written is the one read back.
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <functional>
 #include <optional>
@@ -71,6 +72,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -84,11 +86,13 @@ private:
     void UpdateColourAnnouncement();
     void Type(const std::u32string& codes, QKeyEvent* original);
     QString Filtered(const QString& pasted);
+    void PasteFiltered(QClipboard::Mode mode);
 
     std::string mText;
     ColourValue mBackColor = kWhite;
     ColourAnnouncement mAnnouncement = ColourAnnouncement::None;
     std::optional<QString> mKeptSelection;
+    bool mFilterPastedText = false;
     // What goes in now is typed (and filtered already) or the program's own.
     bool mTakenAsIs = false;
     ClickSequence mClicks;

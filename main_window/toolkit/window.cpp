@@ -2,12 +2,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QInputEvent>
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QWindow>
-
 
 namespace tk {
 
@@ -20,30 +17,30 @@ namespace tk {
 class Window::OwnerShield : public QWidget {
 public:
     OwnerShield(QWidget& owner, QWidget& modal)
-        : QWidget(&owner), mModal(modal), mFocusBefore(owner.focusWidget()) {
+        : QWidget(&owner), mModal(&modal), mFocusBefore(owner.focusWidget()) {
         setGeometry(owner.rect());
         setFocusPolicy(Qt::StrongFocus);
         show();
         raise();
-        setFocus(Qt::OtherFocusReason);
+        setFocus(Qt::ActiveWindowFocusReason);  // a reason that keeps a field's selection
     }
     ~OwnerShield() override {
-        if (mFocusBefore) mFocusBefore->setFocus(Qt::OtherFocusReason);
+        if (mFocusBefore) mFocusBefore->setFocus(Qt::ActiveWindowFocusReason);
     }
 
 protected:
     bool event(QEvent* event) override {
-        if (event->type() == QEvent::WindowActivate) {
-            mModal.raise();
-            mModal.activateWindow();
+        if (event->type() == QEvent::WindowActivate && mModal) {
+            mModal->raise();
+            mModal->activateWindow();
         }
-        if (dynamic_cast<QInputEvent*>(event) == nullptr) return QWidget::event(event);
+        if (!event->isInputEvent()) return QWidget::event(event);
         event->accept();
         return true;
     }
 
 private:
-    QWidget& mModal;
+    QPointer<QWidget> mModal;
     QPointer<QWidget> mFocusBefore;
 };
 
