@@ -1,14 +1,14 @@
-#include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include "application.h"
 #include "frm_farben.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    const auto application = tk::StartOnDisplay(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessivo"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00.0011"));
+    QApplication::setApplicationVersion(QStringLiteral(TESSIVO_FILE_VERSION));
 
     // The program speaks German, also in the toolkit's own texts (context menus).
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

@@ -138,7 +138,6 @@ void frmFarben::CreateControls() {
             button->SetCaption(design.caption);
         } else {
             button->SetPicture(PictureIcon(design.picture), PictureSize(design.picture));
-            button->setAccessibleName(FromUtf8(design.tooltip));
         }
         cmdFarben[i] = button;
     }

@@ -63,6 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Scripts, CounterTest, ::testing::ValuesIn(std::vector<S
     {"UpFromEmpty", "", false, false, "r+ rt", "1 | U-u --- --- 200 0 0 50"},
     {"DownFromEmpty", "", true, false, "r- rt", "0 | U-u --- --- 200 0 0 50"},
     {"ReverseThenStop", "100", true, false, "r+ r- rt r- rt rt", "95 95 95 | --- --- --- 200s 0 0 50"},
+    {"DeferredUpdateTicksOnAfterAChange", "0", true, false, "r+ rt ut", "5 | U-u --- --- 200 0 0 50"},
     {"DeferredUpdateWaitsAfterAQuietTick", "0", true, false, "r+ rt ut ut", "5 | U-u --- --- 200 0 0 50s"},
     {"APressWakesItAgain", "0", true, false, "r+ rt ut ut r+", "5 | --- --- --- 200 0 0 50"},
     {"StartAllAtStartUp", "0", true, false, "start bt bt", "0 5 | -D- -D- U-u 200 200 200 50"},

@@ -108,6 +108,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, EntryTest, ::testing::ValuesIn(std::vector<Row>{
     {"VgaPickClearsTheName", {kTextMode, C("vga1"), kTextMode, C("vga4")}, "000080 000080 - | 0 0 128"},
     {"CodeFieldClickLeavesTextModeBlank", {C("chart17"), kTick, kTextMode, C("code"), kTick}, "FFFFFF - 255 | 255 0 0"},
     {"CodeInTextMode", {C("code"), kTextMode, K("code", "FF8000"), kEnter}, "FF8000 FF8000 33023 | 255 128 0"},
+    {"SameCodeInTextMode", {kPickOrange, kTick, C("code"), kTextMode, K("code", "FF8000"), kEnter},
+     "FF8000 FF8000 33023 | 255 128 0"},
     {"DecimalInTextMode", {kPickOrange, kTick, kTextMode, T("decimal", "8421376"), kTick},
      "008080 008080 8421376 | 0 128 128"},
     {"ComponentInTextMode", {kTextMode, T("red", "200"), kTick}, "C80000 C80000 200 | 200 0 0"},

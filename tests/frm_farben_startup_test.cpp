@@ -23,6 +23,7 @@ TEST_F(StartupTest, TitleAndStartValues) {
     EXPECT_EQ(form.txtFarbe[17]->palette().color(QPalette::Base), QColor(255, 0, 0));
     EXPECT_EQ(form.txtFarbe16[12]->palette().color(QPalette::Base), QColor(0, 0, 255)) << "VGA blue";
     EXPECT_EQ(form.txtFarbe[kDisplay]->geometry(), QRect(232, 112, 137, 35));
+    EXPECT_EQ(form.Check3->geometry(), QRect(224, 40, 49, 13)) << "red's 5-er";
 }
 
 TEST_F(StartupTest, EveryCaptionAndTooltip) {
@@ -77,6 +78,7 @@ TEST_F(StartupTest, PicturesAreCrispAtPixelRatioTwo) {
                            arrow.pixel(40, 24), arrow.pixel(40, 40)}),
               std::vector<QRgb>({0xFFFF0000, 0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF000000, 0xFF000000, 0xFF000000,
                                  0xFFFFFFFF, 0, 0xFFC0C0C0, 0xFF000000}));
+    EXPECT_TRUE(pictures::SaveArrow().availableSizes().contains(QSize(16, 16))) << "a version for small sizes";
     for (std::size_t i = 1; i <= 7; ++i) {
         const QIcon& shows = i == 1 ? pictures::SaveArrow() : i % 2 ? pictures::DownTriangle() : pictures::UpTriangle();
         EXPECT_EQ(image(form.cmdFarben[i]->icon(), {16, 8}), image(shows, {16, 8})) << i;

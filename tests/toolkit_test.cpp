@@ -29,4 +29,18 @@ TEST(ToolkitTest, TimersTickAtAPositiveIntervalUntilStoppedOrSuspended) {
     EXPECT_FALSE(timer.isActive()) << "stopped stays stopped";
 }
 
+// Text that comes in by other ways than typing or pasting (dropped, written by a
+// screen reader) passes the filter too, as far as it is new.
+TEST(ToolkitTest, ABoxThatFiltersPastedTextFiltersWhateverComesIn) {
+    tk::TextBox box(nullptr);
+    box.OnKeyPress([](int& code) { code = std::isxdigit(code) ? std::toupper(code) : 0; });
+    box.FilterPastedText();
+    box.SetText("#1");
+    box.setText("#1 a#b\n2");
+    box.insert("c");
+    box.setCursorPosition(2);
+    box.insert("d");
+    EXPECT_EQ(box.Text(), "#1DAB2C") << "the program's own \"#1\" stays";
+}
+
 }  // namespace
