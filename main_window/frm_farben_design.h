@@ -89,17 +89,18 @@ struct ButtonDesign {
     Picture picture;
     TwipsRect place;
     std::string_view tooltip;
+    int component = -1;  // the counter's column it belongs to, 0 red, 1 green, 2 blue
 };
 // cmdFarben, by index.
 inline constexpr std::array<ButtonDesign, 12> kButtons = {{
     {"&Copy", Picture::None, {3240, 1080, 735, 255}, "In Zwischen-Ablage Kopieren"},
     {"", Picture::SaveArrow, {3000, 1695, 495, 495}, "Farbe Speichern"},
-    {"", Picture::UpTriangle, {3720, 180, 375, 195}, "Hochzählen/Stoppen"},
-    {"", Picture::DownTriangle, {3720, 360, 375, 195}, "Runterzählen/Stoppen"},
-    {"", Picture::UpTriangle, {4560, 180, 375, 195}, "Hochzählen/Stoppen"},
-    {"", Picture::DownTriangle, {4560, 360, 375, 195}, "Runterzählen/Stoppen"},
-    {"", Picture::UpTriangle, {5400, 180, 375, 195}, "Hochzählen/Stoppen"},
-    {"", Picture::DownTriangle, {5400, 360, 375, 195}, "Runterzählen/Stoppen"},
+    {"", Picture::UpTriangle, {3720, 180, 375, 195}, "Hochzählen/Stoppen", 0},
+    {"", Picture::DownTriangle, {3720, 360, 375, 195}, "Runterzählen/Stoppen", 0},
+    {"", Picture::UpTriangle, {4560, 180, 375, 195}, "Hochzählen/Stoppen", 1},
+    {"", Picture::DownTriangle, {4560, 360, 375, 195}, "Runterzählen/Stoppen", 1},
+    {"", Picture::UpTriangle, {5400, 180, 375, 195}, "Hochzählen/Stoppen", 2},
+    {"", Picture::DownTriangle, {5400, 360, 375, 195}, "Runterzählen/Stoppen", 2},
     {"&Stopp", Picture::None, {4080, 1080, 855, 255}, "Alles Stoppen"},
     {"St&art", Picture::None, {5040, 1080, 735, 255}, "Alles Starten"},
     {"X L", Picture::None, {5580, 1410, 255, 735}, "FarbenXL"},
@@ -111,19 +112,20 @@ struct CheckDesign {
     TwipsRect place;
     std::string_view tooltip;
     bool ticked;
+    int component = -1;  // as for the buttons
 };
 inline constexpr CheckDesign kCheck1 = {"VGA-Farbe-Text", {0, 2295, 1695, 255},
                                         "Text nur bei VGA-Farben möglich", false};
 // Check3 to Check5 ("5-er") and Check6 to Check8 ("Tipp"), red, green, blue.
 inline constexpr std::array<CheckDesign, 3> kFiveStepChecks = {{
-    {"5-er", {3360, 600, 735, 195}, "5-er Schritte", true},
-    {"5-er", {4200, 600, 735, 195}, "5-er Schritte", true},
-    {"5-er", {5040, 600, 735, 195}, "5-er Schritte", true},
+    {"5-er", {3360, 600, 735, 195}, "5-er Schritte", true, 0},
+    {"5-er", {4200, 600, 735, 195}, "5-er Schritte", true, 1},
+    {"5-er", {5040, 600, 735, 195}, "5-er Schritte", true, 2},
 }};
 inline constexpr std::array<CheckDesign, 3> kTippChecks = {{
-    {"Tipp", {3360, 840, 735, 195}, "Tippen", false},
-    {"Tipp", {4200, 840, 735, 195}, "Tippen", false},
-    {"Tipp", {5040, 840, 735, 195}, "Tippen", false},
+    {"Tipp", {3360, 840, 735, 195}, "Tippen", false, 0},
+    {"Tipp", {4200, 840, 735, 195}, "Tippen", false, 1},
+    {"Tipp", {5040, 840, 735, 195}, "Tippen", false, 2},
 }};
 
 inline constexpr TwipsRect kLabel3 = {1920, 2295, 975, 255};

@@ -62,6 +62,8 @@ TEST_F(CommandTest, StoreFillsTheFirstWhiteSlotOnly) {
     expected[5] = 0xFFC0C0;
     EXPECT_EQ(Slots(), expected);
     EXPECT_EQ(form.txtFarbe[6]->BackColor(), 0xFFC0C0);
+    Click(form.cmdFarben[11]);
+    EXPECT_FALSE(form.isVisible()) << "Ende";
 }
 
 TEST_F(CommandTest, LargeWindowShowsFollowsAndStoresTheDisplayColourWhileTheMainWindowWaits) {

@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, EntryTest, ::testing::ValuesIn(std::vector<Row>{
     {"VgaBoxAtTheTick", {C("vga4"), kTick}, "000080 000080 8388608 | 0 0 128"},
     {"Swatch", {C("chart6"), kTick}, "C0C0FF C0C0FF 16761024 | 192 192 255"},
     {"BlackSwatchChangesNoComponent", {C("chart40"), kTick}, "000000 000000 - | 0 0 0"},
-    {"FreeSlotIsWhite", {C("slot0"), kTick}, "FFFFFF FFFFFF 16777215 | 255 255 255"},
+    {"FreeSlotIsWhite", {C("slot15"), kTick}, "FFFFFF FFFFFF 16777215 | 255 255 255"},
     {"DoubleClickOnASwatchPicksIt", {Step{Step::DoubleClick, "chart17"}}, "FF0000 FF0000 - | 255 0 0"},
     // VGA text mode: ticking it blanks the display; a VGA box then only names its colour.
     {"TextModeNamesTheVgaColour", {C("chart17"), kTick, kTextMode, C("vga6")}, "FFFFFF - 255 | 255 0 0 VGA teal"},
@@ -125,6 +125,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, EntryTest, ::testing::ValuesIn(std::vector<Row>{
     {"PastedNegativeComponent", {kPickOrange, kTick, P("red", "-5"), kTick}, "008000 008000 32768 | 0 128 0"},
     {"PastedFraction", {kPickOrange, kTick, P("blue", "12.5"), kTick}, "FF800C FF800C 819455 | 255 128 12"},
     {"PastedTextThatIsNoNumber", {kPickOrange, kTick, P("green", "abc"), kTick}, "FF8000 FF8000 33023 | 255 abc 0"},
+    {"NoNumberHoldsEveryNotation", {kPickOrange, kTick, P("green", "abc"), kTick, T("code", "12"), kTick},
+     "FF8000 12 33023 | 255 abc 0"},
     {"PastedHugeDecimal", {P("decimal", "1e400")}, "FFFFFF FFFFFF 16777215 | 255 255 255"},
     {"PastedNegativeDecimal", {kPickOrange, P("decimal", "&HFFFF")}, "000000 000000 0 | 0 0 0"},
 }), [](const auto& test) { return std::string(test.param.name); });
@@ -151,6 +153,9 @@ TEST_F(WindowTest, KeysWithModifiersTypeOnlyWhatTheFilterLetsPass) {
             QTest::sendKeyEvent(QTest::Click, field, key, QString::fromUtf8(text), modifiers);
             const std::string added = field == Code() ? codeField : digitField;
             EXPECT_EQ(field->Text(), added == "\b" ? "1" : "1" + added + "2") << text << " " << modifiers;
+            if (field->Text() != "12" && field != form.txtDecimal && field != Code()) {
+                EXPECT_EQ(field->cursorPosition(), field->text().size()) << "a component's caret goes to the end";
+            }
         }
     }
 }

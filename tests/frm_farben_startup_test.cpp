@@ -1,6 +1,8 @@
 // The main window as the user first sees it: title, texts, start values,
 // fonts, focus and pictures.
 
+#include <QAccessible>
+
 #include "pictures.h"
 #include "test_support.h"
 
@@ -24,6 +26,14 @@ TEST_F(StartupTest, TitleAndStartValues) {
     EXPECT_EQ(form.txtFarbe16[12]->palette().color(QPalette::Base), QColor(0, 0, 255)) << "VGA blue";
     EXPECT_EQ(form.txtFarbe[kDisplay]->geometry(), QRect(232, 112, 137, 35));
     EXPECT_EQ(form.Check3->geometry(), QRect(224, 40, 49, 13)) << "red's 5-er";
+    const auto reader = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+    EXPECT_EQ(QStringList({reader(&form), reader(form.Check1), reader(form.cmdFarben[4])}),
+              QStringList({"Marvanta V 0.04", "VGA-Farbe-Text", "Grün: Hochzählen/Stoppen"}));
+    for (const auto& [k, heading] : {std::pair{0, "Rot: "}, std::pair{1, "Grün: "}, std::pair{2, "Blau: "}}) {
+        EXPECT_EQ(reader(std::array{form.Check3, form.Check4, form.Check5}[k]), heading + QString("5-er Schritte"));
+        EXPECT_EQ(reader(std::array{form.Check6, form.Check7, form.Check8}[k]), heading + QString("Tippen"));
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&form)->role(), QAccessible::Window);
 }
 
 TEST_F(StartupTest, EveryCaptionAndTooltip) {
@@ -44,7 +54,8 @@ TEST_F(StartupTest, EveryCaptionAndTooltip) {
         {form.txtDecimal, "", "Decimal Zeigen/Eingeben"}, {form.txtFarbe16[10], "", "VGA-hellgrün/lime"},
         {form.txtFarbe16[15], "", "VGA-weiß/white"}, {Slot(0), "", "Mit Dbl-Click Löschen"},
         {Slot(15), "", "Selbstdefinierte Farben"}};
-    QTest::keyClicks(form.txtFarbe[17], "12");  // a colour box takes no text
+    QTest::keyClicks(form.txtFarbe[17], "12");  // colour boxes take no text
+    QTest::keyClicks(form.txtFarbe16[10], "12");
     for (const auto& [control, caption, tooltip] : texts) {
         EXPECT_EQ(control->property("text").toString().replace('\n', ' '), QString::fromUtf8(caption)) << tooltip;
         EXPECT_EQ(control->toolTip(), QString::fromUtf8(tooltip)) << caption;

@@ -1,5 +1,6 @@
 #include "window.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -44,7 +45,24 @@ private:
     QPointer<QWidget> mFocusBefore;
 };
 
-Window::Window(QWidget* owner) : QWidget(owner, owner ? Qt::Window : Qt::WindowFlags{}) {}
+namespace {
+
+// A screen reader knows a top-level window by its role frame and its title;
+// a plain widget would be a nameless filler.
+QAccessibleInterface* AccessibleWindow(const QString& /*className*/, QObject* object) {
+    auto* window = dynamic_cast<Window*>(object);
+    return window && window->isWindow() ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
+
+}  // namespace
+
+// A window with an owner is a dialog for the window manager, transient for
+// its owner (WM_TRANSIENT_FOR on X11, a parent toplevel on Wayland), so that
+// it is kept above the owner and placed over it.
+Window::Window(QWidget* owner) : QWidget(owner, owner ? Qt::Dialog : Qt::WindowFlags{}) {
+    static const bool installed = (QAccessible::installFactory(AccessibleWindow), true);
+    (void)installed;
+}
 
 Window::~Window() {
     if (mModalLoop) mModalLoop->quit();
