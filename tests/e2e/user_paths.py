@@ -39,9 +39,9 @@ custom_slots: chart48 FFFFFF; click chart20; click save; chart48 00FF00; chart49
 counters_stop_start: click red_up; counts display ++0000; key alt+s; still; key alt+a; counts display ......
 copy_all_and_selection: clip; enter code 1a2b3c; key Return; shows 1A2B3C; click code;
   key Home Right Right shift+Right shift+Right; copy 2B; click chart20; display 00FF00; clip 2B
-large_window: click chart27; click large; xl C0C000; click xl; chart48 C0C000; close xl;
-  chart48 C0C000; click red_up; counts display ..C000; click large; same xl display; counts xl ..C000;
-  click xl; chart49 ..C000; still chart49; close xl; key alt+s; click chart20; display 00FF00
+large_window: click chart27; click large; xl C0C000; click xl; close xl; chart48 C0C000;
+  click red_up; counts display ..C000; click large; same xl display; counts xl ..C000;
+  click xl; close xl; chart49 ..C000; still chart49; key alt+s; click chart20; display 00FF00
 end_button: window main; key alt+e; exit 0
 close_while_counting: window main; key alt+a; counts display ......; close main; exit 0
 close_main_with_large_open: click red_up; click large; window xl; close main; exit 0
