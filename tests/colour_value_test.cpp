@@ -70,9 +70,9 @@ TEST(ColourReadingTest, DecimalsInAndOut) {
         // "&H" up to four digits 16 bits, up to eight 32 bits, beyond that not wrapped; "&O" alike
         {"&HFFFF", -1}, {"&H8000", -32768}, {"&hff", 255}, {"&H10000", 65536}, {"&H0000FFFF", 65535},
         {"&HFFFFFFFF", -1}, {"&H80000000", -2147483648.0}, {"&HFFFFFFFFFFFF", 281474976710655.0}, {"&H12G4", 18},
-        {"&H-1", 0}, {"&H0FFFF", 65535}, {"&O177777", -1}, {"&o777", 511}, {"&O200000", 65536}, {"&O0000177777", 65535},
+        {"&H-1", 0}, {"&H0FFFF", 65535}, {"&H0FFFFFFFF", 4294967295.0}, {"&O177777", -1}, {"&o777", 511},
         {"&O37777777777", -1}, {"&O40000000000", 4294967296.0}, {"&O2000000000000000000000", 18446744073709551616.0},
-        {"&O8", 0}, {"&", 0}, {"&X12", 0}, {"&12", 0}});
+        {"&O200000", 65536}, {"&O0000177777", 65535}, {"&O8", 0}, {"&", 0}, {"&X12", 0}, {"&12", 0}});
     // white space before and after the number only; fractions to the even neighbour
     ExpectTable<Text, std::optional<std::int32_t>>(TextToInteger, {{"007", 7}, {"200\r\n", 200},
         {"\n\v\f\r\t 5 \t\r\f\v\n", 5}, {"-2.5", -2}, {"3.5", 4}, {"1e2", 100}, {"-2147483648", INT32_MIN},

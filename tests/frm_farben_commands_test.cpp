@@ -1,5 +1,6 @@
 // The command buttons: "&Copy", the store rule of the save button and of the
 // large window, and the large window itself, modal over the main window.
+#include "pictures.h"
 #include "test_support.h"
 
 namespace test {
@@ -71,6 +72,7 @@ TEST_F(CommandTest, LargeWindowShowsFollowsAndStoresTheDisplayColourWhileTheMain
     Tick();
     ASSERT_TRUE(WithLargeWindow(form, [&](frmFarbenXL& large) {
         EXPECT_EQ(large.windowTitle(), "FarbenXL, Click Speichern");
+        EXPECT_EQ(large.windowIcon().pixmap(16).toImage(), pictures::StripesIcon().pixmap(16).toImage());
         EXPECT_EQ(large.BackColor(), 255) << "the display's colour before the first tick";
         ClickInMainWindow(form.txtFarbe[40]);
         ClickInMainWindow(form.cmdFarben[1]);

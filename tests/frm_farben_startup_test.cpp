@@ -27,8 +27,8 @@ TEST_F(StartupTest, TitleAndStartValues) {
     EXPECT_EQ(form.txtFarbe[kDisplay]->geometry(), QRect(232, 112, 137, 35));
     EXPECT_EQ(form.Check3->geometry(), QRect(224, 40, 49, 13)) << "red's 5-er";
     const auto reader = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
-    EXPECT_EQ(QStringList({reader(&form), reader(form.Check1), reader(form.cmdFarben[4])}),
-              QStringList({"Marvanta V 0.04", "VGA-Farbe-Text", "Grün: Hochzählen/Stoppen"}));
+    EXPECT_EQ(QStringList({reader(&form), reader(form.Check1), reader(form.cmdFarben[4]), reader(form.txtFarbe[0])}),
+              QStringList({"Marvanta V 0.04", "VGA-Farbe-Text", "Grün: Hochzählen/Stoppen", "FFFFFF"}));
     for (const auto& [k, heading] : {std::pair{0, "Rot: "}, std::pair{1, "Grün: "}, std::pair{2, "Blau: "}}) {
         EXPECT_EQ(reader(std::array{form.Check3, form.Check4, form.Check5}[k]), heading + QString("5-er Schritte"));
         EXPECT_EQ(reader(std::array{form.Check6, form.Check7, form.Check8}[k]), heading + QString("Tippen"));
@@ -48,13 +48,13 @@ TEST_F(StartupTest, EveryCaptionAndTooltip) {
         {form.Check4, "5-er", "5-er Schritte"}, {form.Check5, "5-er", "5-er Schritte"},
         {form.Check6, "Tipp", "Tippen"}, {form.Check7, "Tipp", "Tippen"}, {form.Check8, "Tipp", "Tippen"},
         {form.Label1[0], "Rot", ""}, {form.Label1[1], "Grün", ""}, {form.Label1[2], "Blau", ""},
-        {form.Label3, "", ""}, {form.txtFarbe[17], "", ""}, {form.txtRGB[1], "0", ""},
+        {form.Label3, "", ""}, {form.txtFarbe[0], "", ""}, {form.txtRGB[1], "0", ""},
         {form.txtFarbe[kDisplay], "", "Ausgewählte Farbe"},
         {form.txtFarbe[kCode], "", "RGB-Farb-Code, Eingabe+Return"},
         {form.txtDecimal, "", "Decimal Zeigen/Eingeben"}, {form.txtFarbe16[10], "", "VGA-hellgrün/lime"},
         {form.txtFarbe16[15], "", "VGA-weiß/white"}, {Slot(0), "", "Mit Dbl-Click Löschen"},
         {Slot(15), "", "Selbstdefinierte Farben"}};
-    QTest::keyClicks(form.txtFarbe[17], "12");  // colour boxes take no text
+    QTest::keyClicks(form.txtFarbe[0], "12");  // colour boxes take no text
     QTest::keyClicks(form.txtFarbe16[10], "12");
     for (const auto& [control, caption, tooltip] : texts) {
         EXPECT_EQ(control->property("text").toString().replace('\n', ' '), QString::fromUtf8(caption)) << tooltip;
@@ -93,6 +93,7 @@ TEST_F(StartupTest, PicturesAreCrispAtPixelRatioTwo) {
     for (std::size_t i = 1; i <= 7; ++i) {
         const QIcon& shows = i == 1 ? pictures::SaveArrow() : i % 2 ? pictures::DownTriangle() : pictures::UpTriangle();
         EXPECT_EQ(image(form.cmdFarben[i]->icon(), {16, 8}), image(shows, {16, 8})) << i;
+        EXPECT_EQ(form.cmdFarben[i]->iconSize(), i == 1 ? pictures::kSaveArrowSize : pictures::kTriangleSize);
     }
 }
 
