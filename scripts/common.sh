@@ -5,12 +5,12 @@ set -euo pipefail
 PROJECT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR="$PROJECT_ROOT/build"
 
-# Debian 12 packages: the toolchain, Qt 6 Widgets, the test tools, a virtual
+# Debian 12 packages: the toolchain, Qt 6 Widgets with its X11 client library, the test tools, a virtual
 # X server with the tools that drive it, and a font with the metrics of the
 # window's design font.
 PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libxcb1-dev
   libgtest-dev libgmock-dev
   xvfb xauth x11-utils xdotool xclip imagemagick openbox
   fonts-liberation2

@@ -6,6 +6,9 @@
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QWindow>
+
+#include "window_manager_hints.h"
 
 namespace tk {
 
@@ -84,15 +87,28 @@ void Window::SetBackColor(ColourValue value) {
 void Window::ShowModal() {
     QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     const QPointer<OwnerShield> shield = owner ? new OwnerShield(*owner, *this) : nullptr;
+    winId();  // the hints go on the native window before it is shown
+    MarkModalForWindowManager(*this);
     show();
     raise();
     activateWindow();
+    windowHandle()->installEventFilter(this);
     QEventLoop loop;
     mModalLoop = &loop;
     const QPointer<Window> self(this);
     loop.exec(QEventLoop::DialogExec);
     if (self) mModalLoop = nullptr;  // destroyed meanwhile, its destructor ended the loop
     delete shield;                   // gone already if the owner was closed meanwhile
+}
+
+// A modal window that another client destroyed is gone for the user as well:
+// it closes, and its owner takes input again.
+bool Window::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && mModalLoop && watched == windowHandle() &&
+        !windowHandle()->isExposed() && NativeWindowDestroyed(*this)) {
+        close();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Window::mousePressEvent(QMouseEvent* event) {

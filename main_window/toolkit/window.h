@@ -27,7 +27,8 @@ public:
 
     // Shows the window modally over its owner (the window it was created
     // with) and returns when it is closed. Meanwhile the owner takes no user
-    // input, but timers go on ticking and the owner can still be closed.
+    // input, but timers go on ticking and the owner can still be closed. It
+    // ends however the window goes: closed, or destroyed by another client.
     void ShowModal();
 
     void Close() { close(); }
@@ -35,6 +36,7 @@ public:
     void OnClick(std::function<void()> handler) { mOnClick = std::move(handler); }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
