@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tessivo and runs every test: the unit and
-# window tests, the end-to-end tests on a virtual X server, the whole suite
-# again under the sanitizers, and the fuzz targets for a bounded time.
+# window tests; the end-to-end tests: the user paths on a virtual X server and
+# on a headless Wayland compositor, both with real input, and what a screen
+# reader finds over the accessibility bus; the unit tests and the X11 user
+# paths again under the sanitizers; and the fuzz targets for a bounded time.
 source "$(dirname "$0")/common.sh"
 install_missing_packages
 build_tessivo -DTESSIVO_BUILD_TESTS=ON

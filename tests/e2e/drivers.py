@@ -2,8 +2,10 @@
 # A driver's boot() starts its servers; spawn(*command) starts a client of them, such as the program, and
 # run(*command) runs one to its end; stop() ends the clients it started, then the servers. window(title)
 # -> (left, top, width, height) of the shown window of that title in screen pixels, else None; shot() ->
-# pixel(x, y) -> "RRGGBB" of a screenshot; scale, the device pixel ratio.
-import os, re, subprocess, tempfile, time
+# pixel(x, y) -> "RRGGBB" of a screenshot; scale, the device pixel ratio. The person's hands: click(x, y,
+# times), keys(*keys) in X keysym names with "+" after modifiers ("ctrl+a", "Return"), offer(text) puts
+# text on the clipboard, clipboard() reads it, close(title) asks the window manager to close a window.
+import glob, json, os, re, shutil, subprocess, tempfile, time
 
 
 def wait_until(read, accept=bool, timeout=15.0):  # generous: the machine may be busy building
@@ -23,7 +25,7 @@ class Display:  # what the drivers share; what spawn() starts is quiet unless to
     def __init__(self, scale=1):
         self.scale, self.children, self.dir = scale, [], tempfile.TemporaryDirectory(prefix="tessivo-e2e-")
         self.env = {key: value for key, value in os.environ.items()  # not the host's display or Qt settings
-                    if not re.match("QT_|WAYLAND_|XDG_SESSION|SESSION_MANAGER$|DISPLAY$|XAUTHORITY$", key)}
+                    if not re.match("QT_|WAYLAND_|XDG_SESSION|SESSION_MANAGER$|DISPLAY$|XAUTHORITY$|SWAYSOCK$", key)}
         self.env |= {"XDG_RUNTIME_DIR": self.dir.name, "QT_SCALE_FACTOR": str(scale)}
 
     def spawn(self, *args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **popen):
@@ -55,18 +57,85 @@ class X11(Display):  # Xvfb, and openbox, which turns close requests into WM_DEL
     def shot(self):
         return picture(self.run("import", "-window", "root", "-depth", "8", "ppm:-").stdout)
 
+    def click(self, x, y, times=1):
+        self.run("xdotool", "mousemove", str(x), str(y), "click", "--repeat", str(times), "--delay", "60", "1")
 
-class Wayland(Display):  # weston's headless backend has no seat: no input, no clipboard
-    def boot(self):  # --debug allows screenshots; the socket is in our own runtime folder
-        self.env |= {"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": "wayland-0"}
-        self.spawn(*"weston --backend=headless-backend.so --use-pixman --debug --socket=wayland-0".split())
-        wait_until(lambda: os.path.exists(os.path.join(self.dir.name, "wayland-0")))
+    def keys(self, *keys):
+        self.run("xdotool", "key", "--delay", "40", *keys)
 
-    def window(self, title):  # from weston's scene graph: the opaque part of the window's view
-        found = re.findall(rf"window '{re.escape(title)}' .*\n.*\n.*opaque: \((\d+)\D+(\d+)\D+(\d+)\D+(\d+)",
-                           self.run("weston-debug", "scene-graph").stdout.decode())
-        return next(((int(l), int(t), int(r) - int(l), int(b) - int(t)) for l, t, r, b in found), None)
+    def offer(self, text):  # xclip goes on holding the text in the background
+        self.spawn("xclip", "-sel", "clip", stdin=subprocess.PIPE).communicate(text.encode())
 
-    def shot(self):  # weston-screenshooter writes its picture into the folder it runs in: a new one each time
-        return picture(self.run("sh", "-c", "weston-screenshooter && convert *.png -depth 8 ppm:-",
-                                cwd=tempfile.mkdtemp(dir=self.dir.name)).stdout)
+    def clipboard(self):
+        return self.run("xclip", "-o", "-sel", "clip").stdout
+
+    def close(self, title):
+        self.run("wmctrl", "-c", title)
+
+    def window_id(self, title):
+        return re.search(r"Window id: (0x[0-9a-f]+)", self.run("xwininfo", "-name", title).stdout.decode())[1]
+
+    def destroy(self, title):  # as any client may: the window is gone, with no close request before
+        self.run("xdotool", "windowclose", self.window_id(title))
+
+    def modal(self, title, owner):  # the hints by which a window manager keeps a window above its owner
+        hints = self.run("xprop", "-id", self.window_id(title), "_NET_WM_STATE", "WM_TRANSIENT_FOR").stdout
+        return "_NET_WM_STATE_MODAL" in hints.decode() and f"window id # {self.window_id(owner)}" in hints.decode()
+
+
+class Wayland(Display):  # sway's headless backend, with wayvnc's virtual pointer and keyboard on its seat
+    CONFIG = ("output HEADLESS-1 resolution 1024x768 position 0 0\nxwayland disable\n"
+              "default_floating_border none\nbindsym Mod1+F4 kill\n")
+
+    def boot(self):  # sway refuses to run as root: then it runs as nobody, in a folder of its own
+        os.mkdir(home := os.path.join(self.dir.name, "sway"), 0o700)
+        with open(os.path.join(home, "config"), "w") as config:
+            config.write(self.CONFIG)
+        user = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"] if os.getuid() == 0 else []
+        if user:  # nobody may pass through our folder to its own; ours moves one down
+            os.chmod(self.dir.name, 0o711)
+            os.mkdir(ours := os.path.join(self.dir.name, "run"), 0o700)
+            self.env["XDG_RUNTIME_DIR"] = ours
+            for path in (home, config.name):
+                shutil.chown(path, "nobody", "nogroup")
+        self.env |= {"WLR_BACKENDS": "headless", "WLR_LIBINPUT_NO_DEVICES": "1", "WLR_RENDERER": "pixman"}
+        self.spawn(*user, "env", f"XDG_RUNTIME_DIR={home}", f"HOME={home}", "sway", "-c", config.name)
+        socket, ipc = (wait_until(lambda: glob.glob(os.path.join(home, name)))[0]
+                       for name in ("wayland-[0-9]", "sway-ipc.*.sock"))
+        self.env |= {"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": socket, "SWAYSOCK": ipc}
+        self.spawn("wayvnc", "--unix-socket", os.path.join(self.dir.name, "vnc"))
+        wait_until(lambda: len(self.sway("-t", "get_inputs")) == 2)
+
+    def sway(self, *message):
+        return json.loads(self.run("swaymsg", "-r", *message).stdout or "null")
+
+    def window(self, title):  # the window's place on the screen: its frame's, then its own within the frame
+        nodes = lambda node: [node, *(n for child in node["nodes"] + node["floating_nodes"] for n in nodes(child))]
+        return next(((w["rect"]["x"] + w["window_rect"]["x"], w["rect"]["y"] + w["window_rect"]["y"],
+                      w["window_rect"]["width"], w["window_rect"]["height"])
+                     for w in nodes(self.sway("-t", "get_tree")) if w["name"] == title and w["visible"]), None)
+
+    def shot(self):
+        return picture(self.run("grim", "-t", "ppm", "-").stdout)
+
+    def click(self, x, y, times=1):  # the pointer comes to rest before it presses, as a hand's does
+        self.sway(f"seat seat0 cursor set {x} {y}")
+        time.sleep(0.05)
+        for _ in range(int(times)):
+            self.sway("seat seat0 cursor press button1")
+            self.sway("seat seat0 cursor release button1")
+        self.sway("seat seat0 cursor set 0 0")  # out of the way: screenshots here show the pointer
+
+    def keys(self, *keys):  # one wtype keyboard for the lot; modifiers held around their key
+        self.run("wtype", *(word for *modifiers, key in (key.split("+") for key in keys) for word in (
+            *(f for m in modifiers for f in ("-M", m)), "-k", key, *(f for m in modifiers for f in ("-m", m)),
+            "-s", "40")))
+
+    def offer(self, text):  # wl-copy, too, goes on holding the text in the background
+        self.spawn("wl-copy", stdin=subprocess.PIPE).communicate(text.encode())
+
+    def clipboard(self):
+        return self.run("wl-paste", "--no-newline").stdout
+
+    def close(self, title):
+        self.sway(f'[title="^{re.escape(title)}$"] kill')

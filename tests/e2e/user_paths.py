@@ -1,9 +1,8 @@
 # Tessivo's user paths, one row each: the steps a person takes and what is then seen from outside
-# (colours on the screen, the clipboard, window titles, the exit status). A row runs on every display
-# that can take all its steps, each time with its own display server and program; input (xdotool,
-# xclip, wmctrl) is X11's alone.
+# (colours on the screen, the clipboard, window titles, the exit status). Every row runs on every
+# display, each time with its own display server and program.
 #   user_paths.py --binary PATH [--scale N] DISPLAY.ROW       user_paths.py --list
-import re, signal, subprocess, sys, time
+import re, signal, sys, time
 from drivers import X11, Wayland, wait_until
 
 TITLES = dict(main="Marvanta V 0.04", xl="FarbenXL, Click Speichern")
@@ -20,10 +19,12 @@ CONTROLS = dict(red=(216, 16, 33, 19), red_up=(248, 12, 25, 13), code=(232, 88, 
 # three colours of the code within 1.5 s, ++ being one that rises. "still [CONTROL]": it (the display)
 # stands still for 0.6 s. "shows CODE": the display's colour and the code that Alt+C copies ("copy TEXT":
 # Alt+C, then the clipboard holds TEXT). "click CONTROL 2" double-clicks. "window W [WIDTH HEIGHT]": W is
-# shown (that big). "close W": the window manager asks W to close, and it goes. "xl" is the large window,
+# shown (that big). "close W": the window manager asks W to close, and it goes ("gone W": it goes).
+# "over W OWNER": W is shown with its centre on OWNER; "modal W OWNER": W carries the hints of a modal
+# window over OWNER; "destroy W": another client destroys W outright. "xl" is the large window,
 # "chart48" the first custom slot, "vga_text" the square of the text mode check box, "vga_name" the label
 # that shows a VGA colour's name in text mode ("label ... empty": one colour only). In pasted text, \n is
-# a line break.
+# a line break. A row marked "(DISPLAY only: why)" runs on that display alone.
 TABLE = r"""
 start: window main 392 173; display FFFFFF; chart17 FF0000; chart46 000040; chart56 FFFFFF; vga0 000000;
   vga4 000080; vga12 0000FF; vga13 FF00FF
@@ -45,11 +46,13 @@ large_window: click chart27; click large; xl C0C000; click xl; close xl; chart48
 end_button: window main; key alt+e; exit 0
 close_while_counting: window main; key alt+a; counts display ......; close main; exit 0
 close_main_with_large_open: click red_up; click large; window xl; close main; exit 0
+large_window_alt_f4: click large; over xl main; key alt+F4; gone xl; click chart17; shows FF0000
+large_window_destroyed (x11 only: no Wayland client can destroy another's window, nor read its hints):
+  click large; modal xl main; destroy xl; gone xl; click chart17; shows FF0000; click large; window xl; close xl
 alt_keys: enter red 200; key End alt+x alt+q; display C80000; key ctrl+a ctrl+c; clip 200; copy C80000;
   enter code ff8000; key alt+z Return; shows FF8000
 pasted_code: paste #ff8000\n; click code; key ctrl+a ctrl+v Return; shows FF8000
 """
-INPUT = {"click", "enter", "key", "paste", "close", "clip", "copy", "shows"}  # need X11's input tools
 DISPLAYS = dict(x11=X11, wayland=Wayland)
 
 
@@ -74,21 +77,30 @@ def counts(d, name, code):  # three colours of the code within 1.5 s, in the ord
     assert "+" not in code or found == sorted(found), f"not rising: {found}"
 
 
+def over(d, name, owner):  # the window is shown with its centre on its owner
+    def centred(seen):
+        (left, top, width, height), (owner_left, owner_top, owner_width, owner_height) = seen
+        return (owner_left < left + width / 2 < owner_left + owner_width and
+                owner_top < top + height / 2 < owner_top + owner_height)
+    wait_until(lambda: (d.window(TITLES[name]), d.window(TITLES[owner])), lambda seen: all(seen) and centred(seen))
+
+
 def flat(d, name):  # whether the control shows one colour only
     x, y, w, h = spot(d, name, whole=True)
     return lambda: len({pixel(x + i % w, y + i // w) for pixel in [d.shot()] for i in range(w * h)}) == 1
 
 
 STEPS = {
-    "click": lambda d, name, times="1": d.run("xdotool", "mousemove", *map(str, spot(d, name)), "click",
-                                              "--repeat", times, "--delay", "60", "1"),
-    "enter": lambda d, name, text: (STEPS["click"](d, name), STEPS["key"](d, "ctrl+a", *text)),
-    "key": lambda d, *keys: d.run("xdotool", "key", "--delay", "40", *keys),
-    "paste": lambda d, text: d.spawn("xclip", "-sel", "clip", stdin=subprocess.PIPE).communicate(
-        text.replace(r"\n", "\n").encode()),  # xclip goes on holding the text in the background
-    "close": lambda d, w: (d.run("wmctrl", "-c", TITLES[w]), wait_until(lambda: not d.window(TITLES[w]))),
-    "clip": lambda d, text="": wait_until(lambda: d.run("xclip", "-o", "-sel", "clip").stdout,
-                                          lambda seen: seen == text.encode()),
+    "click": lambda d, name, times="1": d.click(*spot(d, name), times),
+    "enter": lambda d, name, text: (d.click(*spot(d, name)), d.keys("ctrl+a", *text)),
+    "key": lambda d, *keys: d.keys(*keys),
+    "paste": lambda d, text: d.offer(text.replace(r"\n", "\n")),
+    "close": lambda d, w: (d.close(TITLES[w]), STEPS["gone"](d, w)),
+    "gone": lambda d, w: wait_until(lambda: not d.window(TITLES[w])),
+    "destroy": lambda d, w: d.destroy(TITLES[w]),
+    "modal": lambda d, w, owner: wait_until(lambda: d.modal(TITLES[w], TITLES[owner])),
+    "over": over,
+    "clip": lambda d, text="": wait_until(d.clipboard, lambda seen: seen == text.encode()),
     "copy": lambda d, text: (STEPS["key"](d, "alt+c"), STEPS["clip"](d, text)),
     "shows": lambda d, code: (STEPS["see"](d, "display", code), STEPS["copy"](d, code)),
     "window": lambda d, window, *size: wait_until(lambda: d.window(TITLES[window]), lambda seen: seen and (
@@ -101,14 +113,15 @@ STEPS = {
     "exit": lambda d, status: wait_until(d.app.poll, lambda seen: seen == int(status)),
 }
 
-ROWS = {name: [words if words[0] in STEPS else ["see", *words] for words in map(str.split, steps.split(";"))]
-        for name, steps in (row.split(":", 1) for row in TABLE.replace("\n  ", " ").strip().splitlines())}
+ROWS, ONLY = {}, {}  # a row's steps, and the one display it can run on, if it is marked so
+for name, ONLY[name], steps in (re.fullmatch(r"(\w+)(?: \((\w+) only: [^)]*\))?: (.*)", row).groups()
+                                for row in TABLE.replace("\n  ", " ").strip().splitlines()):
+    ROWS[name] = [words if words[0] in STEPS else ["see", *words] for words in map(str.split, steps.split(";"))]
 
 
 def main(args):
     if args == ["--list"]:
-        return print(*(f"{name}.{row}" for name, display in DISPLAYS.items() for row, steps in ROWS.items()
-                       if display is X11 or not INPUT & {verb for verb, *_ in steps}), sep="\n")
+        return print(*(f"{name}.{row}" for name in DISPLAYS for row in ROWS if ONLY[row] in (None, name)), sep="\n")
     options, (display, row) = dict(zip(args[:-1:2], args[1:-1:2])), args[-1].split(".")
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))  # terminated: stop the servers too
     d = DISPLAYS[display](int(options.get("--scale", 1)))
