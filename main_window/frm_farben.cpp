@@ -111,15 +111,15 @@ void frmFarben::CreateControls() {
     txtFarbe[kDisplay] = Place(new tk::TextBox(this), kDisplayDesign.place, kDisplayDesign.tooltip);
     txtFarbe[kCodeField] =
         Place(new tk::TextBox(this), kCodeFieldDesign.place, kCodeFieldDesign.tooltip);
-    // Swatches and slots are known by their colour; the display by its tooltip,
-    // with its colour as the description. The display takes no text.
+    // Swatches and slots are known by their colour; the display by its tooltip
+    // and its colour. The display takes no text.
     for (int i = 0; i <= kLastSlot; ++i) {
         txtFarbe[static_cast<std::size_t>(i)]->MakeColourField();
         txtFarbe[static_cast<std::size_t>(i)]->AnnounceColour(
             tk::TextBox::ColourAnnouncement::AsName);
     }
     txtFarbe[kDisplay]->setReadOnly(true);
-    txtFarbe[kDisplay]->AnnounceColour(tk::TextBox::ColourAnnouncement::AsDescription);
+    txtFarbe[kDisplay]->AnnounceColour(tk::TextBox::ColourAnnouncement::AfterTooltip);
 
     for (std::size_t i = 0; i < colour::kVgaColourCount; ++i) {
         const auto& vga = colour::VgaColorTable[i];

@@ -51,16 +51,18 @@ TEST_F(CommandTest, StoreFillsTheFirstWhiteSlotOnly) {
     EXPECT_EQ(Slots(), expected);
     EXPECT_EQ(Shown(), "FF0000 FF0000 - | 255 0 0") << "storing changes nothing else";
     EXPECT_EQ(Slot(1)->accessibleName() + Slot(4)->accessibleName(), "FF0000FFFFFF") << "named by its colour";
-    EXPECT_EQ(form.txtFarbe[kDisplay]->accessibleDescription(), "FF0000");
+    EXPECT_EQ(form.txtFarbe[kDisplay]->accessibleName(), "Ausgewählte Farbe: FF0000");
     for (std::size_t i = 4; i <= 16; ++i) Store();  // one more than there is room for
     std::fill(expected.begin() + 4, expected.end(), 255);
     EXPECT_EQ(Slots(), expected);
     DoubleClick(form.txtFarbe[6]);  // the click picks the swatch, the double-click does nothing
     DoubleClick(Slot(5));           // the click picks the slot's colour, the double-click empties it
+    QTest::keyClick(Slot(6), Qt::Key_Delete);  // the keyboard's double-click
     EXPECT_EQ(Shown(), "FF0000 FF0000 - | 255 0 0");
     form.txtFarbe_Click(6);
     Store();
     expected[5] = 0xFFC0C0;
+    expected[6] = kWhite;
     EXPECT_EQ(Slots(), expected);
     EXPECT_EQ(form.txtFarbe[6]->BackColor(), 0xFFC0C0);
     Click(form.cmdFarben[11]);

@@ -99,6 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, EntryTest, ::testing::ValuesIn(std::vector<Row>{
     {"Swatch", {C("chart6"), kTick}, "C0C0FF C0C0FF 16761024 | 192 192 255"},
     {"BlackSwatchChangesNoComponent", {C("chart40"), kTick}, "000000 000000 - | 0 0 0"},
     {"FreeSlotIsWhite", {C("slot15"), kTick}, "FFFFFF FFFFFF 16777215 | 255 255 255"},
+    {"SpaceOnASwatchPicksIt", {K("chart17", " "), kTick}, "FF0000 FF0000 255 | 255 0 0"},
     {"DoubleClickOnASwatchPicksIt", {Step{Step::DoubleClick, "chart17"}}, "FF0000 FF0000 - | 255 0 0"},
     // VGA text mode: ticking it blanks the display; a VGA box then only names its colour.
     {"TextModeNamesTheVgaColour", {C("chart17"), kTick, kTextMode, C("vga6")}, "FFFFFF - 255 | 255 0 0 VGA teal"},

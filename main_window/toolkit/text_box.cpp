@@ -151,6 +151,7 @@ void TextBox::SetBackColor(ColourValue value) {
 }
 
 void TextBox::MakeColourField() {
+    mColourField = true;
     setReadOnly(true);
     setCursor(Qt::ArrowCursor);
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -164,14 +165,16 @@ void TextBox::AnnounceColour(ColourAnnouncement announcement) {
 void TextBox::UpdateColourAnnouncement() {
     if (mAnnouncement == ColourAnnouncement::None) return;
     const QString code = QString::fromStdString(colour::HexCodeFromColourValue(mBackColor));
-    if (mAnnouncement == ColourAnnouncement::AsName) {
-        setAccessibleName(code);
-    } else {
-        setAccessibleDescription(code);
-    }
+    setAccessibleName(mAnnouncement == ColourAnnouncement::AsName ? code : toolTip() + QStringLiteral(": ") + code);
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
+    const bool pick = event->key() == Qt::Key_Space, clear = event->key() == Qt::Key_Delete;
+    if (mColourField && (pick || clear) && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        if (const Handler& handler = pick ? mOnClick : mOnDblClick) handler();
+        return;
+    }
     if (mFilterPastedText && event->matches(QKeySequence::Paste) && !isReadOnly()) {
         event->accept();
         PasteFiltered(QClipboard::Clipboard);

@@ -12,7 +12,8 @@
 // - Pasted or dropped text goes in as it is, unless the box is told to filter
 //   it: then each of its characters passes the key filter as if typed.
 // - A click is reported on release; the first press of a double-click arrives
-//   as a click before the double-click.
+//   as a click before the double-click. In a colour field, Space is a click
+//   and Delete a double-click, for those who pick with the keyboard.
 // - The background colour written is the one read back.
 #pragma once
 
@@ -52,12 +53,14 @@ public:
     void SetBackColor(ColourValue value);
 
     // A box that only shows its background colour: no text, no text cursor,
-    // the arrow pointer.
+    // the arrow pointer; clicked with the mouse or with Space and Delete.
     void MakeColourField();
 
     // How the box tells a screen reader its background colour (as the HTML
-    // code, red first), kept current: as its name, or as its description.
-    enum class ColourAnnouncement { None, AsName, AsDescription };
+    // code, red first), kept current: as its name, or in its name after its
+    // tooltip ("Ausgewählte Farbe: FF0000"). A screen reader reads the name
+    // first and the description only when asked.
+    enum class ColourAnnouncement { None, AsName, AfterTooltip };
     void AnnounceColour(ColourAnnouncement announcement);
 
     // Pasted and dropped text passes the key filter character by character;
@@ -93,6 +96,7 @@ private:
     ColourAnnouncement mAnnouncement = ColourAnnouncement::None;
     std::optional<QString> mKeptSelection;
     bool mFilterPastedText = false;
+    bool mColourField = false;
     // What goes in now is typed (and filtered already) or the program's own.
     bool mTakenAsIs = false;
     ClickSequence mClicks;
