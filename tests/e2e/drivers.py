@@ -139,3 +139,16 @@ class Wayland(Display):  # sway's headless backend, with wayvnc's virtual pointe
 
     def close(self, title):
         self.sway(f'[title="^{re.escape(title)}$"] kill')
+
+
+class Reader(X11):  # X11 with the accessibility bus of the D-Bus session it runs in, read as a screen reader does
+    def boot(self):
+        super().boot()
+        self.spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
+        self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+
+    def tree(self, title):  # the program's window of that name and every node below it, in the tree's order
+        import pyatspi  # only now: imported sooner, it would have the session bus start a launcher of its own
+        nodes = lambda node: [node, *(below for child in node for below in nodes(child))]
+        return next((nodes(window) for app in pyatspi.Registry.getDesktop(0) if app.name == "Tessivo"
+                     for window in app if window.name == title), [])
