@@ -1,13 +1,12 @@
 #include "window.h"
 
-#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QWindow>
 
+#include "accessible_role.h"
 #include "window_manager_hints.h"
 
 namespace tk {
@@ -48,23 +47,12 @@ private:
     QPointer<QWidget> mFocusBefore;
 };
 
-namespace {
-
-// A screen reader knows a top-level window by its role frame and its title;
-// a plain widget would be a nameless filler.
-QAccessibleInterface* AccessibleWindow(const QString& /*className*/, QObject* object) {
-    auto* window = dynamic_cast<Window*>(object);
-    return window && window->isWindow() ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
-}
-
-}  // namespace
 
 // A window with an owner is a dialog for the window manager, transient for
 // its owner (WM_TRANSIENT_FOR on X11, a parent toplevel on Wayland), so that
 // it is kept above the owner and placed over it.
 Window::Window(QWidget* owner) : QWidget(owner, owner ? Qt::Dialog : Qt::WindowFlags{}) {
-    static const bool installed = (QAccessible::installFactory(AccessibleWindow), true);
-    (void)installed;
+    ExposeToScreenReadersAs<Window, QAccessible::Window>();  // not a nameless "filler": a frame with its title
 }
 
 Window::~Window() {
@@ -92,7 +80,6 @@ void Window::ShowModal() {
     show();
     raise();
     activateWindow();
-    windowHandle()->installEventFilter(this);
     QEventLoop loop;
     mModalLoop = &loop;
     const QPointer<Window> self(this);
@@ -101,14 +88,14 @@ void Window::ShowModal() {
     delete shield;                   // gone already if the owner was closed meanwhile
 }
 
-// A modal window that another client destroyed is gone for the user as well:
-// it closes, and its owner takes input again.
-bool Window::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Expose && mModalLoop && watched == windowHandle() &&
-        !windowHandle()->isExposed() && NativeWindowDestroyed(*this)) {
-        close();
+// A window that another client destroyed is gone for the user as well: it
+// closes, and a modal one lets its owner take input again. It closes once
+// Qt is done with the notice, which still refers to the window.
+bool Window::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    if (IsDestroyNotice(*this, eventType, message)) {
+        QMetaObject::invokeMethod(this, &Window::close, Qt::QueuedConnection);
     }
-    return QWidget::eventFilter(watched, event);
+    return QWidget::nativeEvent(eventType, message, result);
 }
 
 void Window::mousePressEvent(QMouseEvent* event) {

@@ -36,7 +36,7 @@ public:
     void OnClick(std::function<void()> handler) { mOnClick = std::move(handler); }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -1,5 +1,6 @@
 #include "window_manager_hints.h"
 
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QWidget>
 #include <cstdlib>
@@ -38,16 +39,11 @@ void MarkModalForWindowManager(QWidget& window) {
     xcb_flush(connection);
 }
 
-bool NativeWindowDestroyed(const QWidget& window) {
-    xcb_connection_t* connection = X11Connection();
-    if (!connection || !window.internalWinId()) return false;
-    xcb_generic_error_t* error = nullptr;
-    std::free(xcb_get_window_attributes_reply(
-        connection, xcb_get_window_attributes(connection, static_cast<xcb_window_t>(window.internalWinId())),
-        &error));
-    const bool destroyed = error && error->error_code == XCB_WINDOW;  // BadWindow
-    std::free(error);
-    return destroyed;
+bool IsDestroyNotice(const QWidget& window, const QByteArray& eventType, const void* message) {
+    if (eventType != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    return (event->response_type & ~0x80) == XCB_DESTROY_NOTIFY &&  // the high bit: sent by a client
+           static_cast<const xcb_destroy_notify_event_t*>(message)->window == window.internalWinId();
 }
 
 }  // namespace tk

@@ -1,7 +1,8 @@
 // What the X11 window manager is told about a window, and what only the X
-// server can tell about it. Both do nothing on other platforms.
+// server tells about it. Neither does anything on other platforms.
 #pragma once
 
+class QByteArray;
 class QWidget;
 
 namespace tk {
@@ -11,9 +12,9 @@ namespace tk {
 // shown: a window manager reads the state when it maps the window.
 void MarkModalForWindowManager(QWidget& window);
 
-// Whether the window's X window no longer exists: another client can destroy
-// it outright (xdotool windowclose, xkill -id), and Qt is not told; it only
-// sees the window no longer exposed, as when it is minimized.
-bool NativeWindowDestroyed(const QWidget& window);
+// Whether a native event of the window (QWidget::nativeEvent) is the X
+// server's notice that its X window was destroyed: another client can destroy
+// it outright (xdotool windowclose, xkill -id), and Qt takes no notice.
+bool IsDestroyNotice(const QWidget& window, const QByteArray& eventType, const void* message);
 
 }  // namespace tk
