@@ -169,10 +169,11 @@ void TextBox::UpdateColourAnnouncement() {
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
-    const bool pick = event->key() == Qt::Key_Space, clear = event->key() == Qt::Key_Delete;
-    if (mColourField && (pick || clear) && event->modifiers() == Qt::NoModifier) {
+    const bool click = event->key() == Qt::Key_Space, doubleClick = event->key() == Qt::Key_Delete;
+    if (mColourField && (click || doubleClick) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         event->accept();
-        if (const Handler& handler = pick ? mOnClick : mOnDblClick) handler();
+        if (mOnClick) mOnClick();
+        if (doubleClick && mOnDblClick) mOnDblClick();
         return;
     }
     if (mFilterPastedText && event->matches(QKeySequence::Paste) && !isReadOnly()) {

@@ -13,7 +13,8 @@
 //   it: then each of its characters passes the key filter as if typed.
 // - A click is reported on release; the first press of a double-click arrives
 //   as a click before the double-click. In a colour field, Space is a click
-//   and Delete a double-click, for those who pick with the keyboard.
+//   and Delete a double-click (so a click first), for those who pick with the
+//   keyboard.
 // - The background colour written is the one read back.
 #pragma once
 
