@@ -72,15 +72,19 @@ class X11(Display):  # Xvfb, and openbox, which turns close requests into WM_DEL
     def close(self, title):
         self.run("wmctrl", "-c", title)
 
-    def window_id(self, title):
-        return re.search(r"Window id: (0x[0-9a-f]+)", self.run("xwininfo", "-name", title).stdout.decode())[1]
+    def window_id(self, title):  # or "" while there is none
+        found = re.search(r"Window id: (0x[0-9a-f]+)", self.run("xwininfo", "-name", title).stdout.decode())
+        return found[1] if found else ""
+
+    def move(self, title, x, y):
+        self.run("xdotool", "windowmove", self.window_id(title), x, y)
 
     def destroy(self, title):  # as any client may: the window is gone, with no close request before
         self.run("xdotool", "windowclose", self.window_id(title))
 
     def modal(self, title, owner):  # the hints by which a window manager keeps a window above its owner
         hints = self.run("xprop", "-id", self.window_id(title), "_NET_WM_STATE", "WM_TRANSIENT_FOR").stdout
-        return "_NET_WM_STATE_MODAL" in hints.decode() and f"window id # {self.window_id(owner)}" in hints.decode()
+        return "_NET_WM_STATE_MODAL" in hints.decode() and f"window id # {self.window_id(owner)}\n" in hints.decode()
 
 
 class Wayland(Display):  # sway's headless backend, with wayvnc's virtual pointer and keyboard on its seat

@@ -23,13 +23,13 @@ CONTROLS = dict(red=(216, 16, 33, 19), red_up=(248, 12, 25, 13), code=(232, 88, 
 # Alt+C, then the clipboard holds TEXT). "click CONTROL 2" double-clicks. "window W [WIDTH HEIGHT]": W is
 # shown (that big). "close W": the window manager asks W to close, and it goes ("gone W": it goes).
 # "over W OWNER": W is shown with its centre on OWNER; "modal W OWNER": W carries the hints of a modal
-# window over OWNER; "destroy W": another client destroys W outright. "xl" is the large window,
-# "chart48" the first custom slot, "vga_text" the square of the text mode check box, "vga_name" the label
-# that shows a VGA colour's name in text mode ("label ... empty": one colour only). In pasted text, \n is
-# a line break. "hears DISPLAY CODE DECIMAL RED GREEN BLUE [SLOT ...]": a screen reader hears the display's
-# colour, the fields' texts ("-": empty) and the slots not white, and all that HEARD holds; "press BUTTON":
-# it presses the button so named; "focus NAME": it puts the focus on it; "frame W": it finds W as a frame.
-# A row marked "(DISPLAY only: why)" runs on that display alone.
+# window over OWNER; "destroy W": another client destroys W outright; "move W X Y": W is moved there.
+# "xl" is the large window, "chart48" the first custom slot, "vga_text" the square of the text mode check
+# box, "vga_name" the label that shows a VGA colour's name in text mode ("label ... empty": one colour
+# only). In pasted text, \n is a line break. "hears DISPLAY CODE DECIMAL RED GREEN BLUE [SLOT ...]": a
+# screen reader hears the display's colour, the fields' texts ("-": empty) and the slots not white, and all
+# that HEARD holds; "press BUTTON": it presses the button so named; "focus NAME": it puts the focus on it;
+# "frame W": it finds W as a frame. A row marked "(DISPLAY only: why)" runs on that display alone.
 TABLE = r"""
 start: window main 392 173; display FFFFFF; chart17 FF0000; chart46 000040; chart56 FFFFFF; vga0 000000;
   vga4 000080; vga12 0000FF; vga13 FF00FF
@@ -47,21 +47,23 @@ large_window: click chart27; click large; xl C0C000; click xl; close xl; chart48
   click xl; close xl; chart49 ..C000; still chart49; key alt+s; click chart20; display 00FF00
 end_button: window main; key alt+e; exit 0
 close_main_with_large_open: click red_up; click large; window xl; close main; exit 0
-large_window_alt_f4: click large; over xl main; key alt+F4; gone xl; click chart17; shows FF0000
-large_window_destroyed (x11 only: no Wayland client can destroy another's window, nor read its hints):
-  click large; modal xl main; destroy xl; gone xl; click chart17; shows FF0000; click large; window xl; close xl
+large_window_alt_f4: click large; window xl; key alt+F4; gone xl; click chart17; shows FF0000
+large_window_destroyed (x11 only: no Wayland client can destroy another's window or read its hints, and sway
+  places a dialog at the centre of the screen, wherever its parent is): move main 600 500; click large;
+  over xl main; modal xl main; destroy xl; click chart17; shows FF0000; click large; window xl; close xl
 typed_component_alt_keys: enter red 200; key End alt+x alt+q; display C80000; key ctrl+a ctrl+c; clip 200; copy C80000;
   enter code ff8000; key alt+z Return; shows FF8000
 pasted_code: paste #ff8000\n; click code; key ctrl+a ctrl+v Return; shows FF8000
 screen_reader (reader only: the accessibility bus is read beside X11): frame main; hears FFFFFF - - 0 0 0;
   focus FF0000; key space; hears FF0000 FF0000 255 255 0 0; press Farbe Speichern;
-  hears FF0000 FF0000 255 255 0 0 FF0000; click chart30; press Farbe Speichern; hears 0000C0 0000C0 12582912 0 0 192 FF0000 0000C0; press Copy;
-  clip 0000C0; press Blau: Runterzählen/Stoppen; counts display 0000..; press Stopp; still; press X L; frame xl
+  hears FF0000 FF0000 255 255 0 0 FF0000; click chart30; press Farbe Speichern;
+  hears 0000C0 0000C0 12582912 0 0 192 FF0000 0000C0; press Copy; clip 0000C0; press Blau: Runterzählen/Stoppen;
+  counts display 0000..; press Stopp; still; press X L; frame xl
 """
 DISPLAYS = dict(x11=X11, wayland=Wayland, reader=Reader)
 # What a screen reader hears in the main window, every time: how many nodes have each role (the window
 # itself a frame), which are nameless, the push buttons' and check boxes' names and descriptions (their
-# tooltips), the colour boxes' descriptions; and the fields by name.
+# tooltips); and the fields by name.
 RGB = ("Rot", "Grün", "Blau")
 HEARD = dict(roles=Counter({"frame": 1, "panel": 2, "text": 86, "label": 4, "push button": 12, "check box": 7}),
              nameless=["panel", "panel", "label"],
@@ -69,8 +71,7 @@ HEARD = dict(roles=Counter({"frame": 1, "panel": 2, "text": 86, "label": 4, "pus
                        *((f"{c}: {tip}", tip) for c in RGB for tip in ("Hochzählen/Stoppen", "Runterzählen/Stoppen")),
                        ("Stopp", "Alles Stoppen"), ("Start", "Alles Starten"), ("X L", "FarbenXL"), ("Ende", ""),
                        ("VGA-Farbe-Text", "Text nur bei VGA-Farben möglich"),
-                       *((f"{c}: {tip}", tip) for tip in ("5-er Schritte", "Tippen") for c in RGB)],
-             tips=[""] * 48 + ["Mit Dbl-Click Löschen", "Selbstdefinierte Farben"] * 8)
+                       *((f"{c}: {tip}", tip) for tip in ("5-er Schritte", "Tippen") for c in RGB)])
 FIELDS = ("RGB-Farb-Code, Eingabe+Return", "Decimal Zeigen/Eingeben", *RGB)
 
 
@@ -107,10 +108,10 @@ def hears(d, display, *texts_and_slots):  # the display's colour, the fields' te
         pixel, seen = d.shot(), [(n.getRoleName(), n.name, n.description, n) for n in d.tree(TITLES["main"])]
         centre = lambda n: (lambda box: (box.x + box.width // 2, box.y + box.height // 2))(
             n.queryComponent().getExtents(0))
-        boxes = [(name, tip) for _, name, tip, _ in seen if re.fullmatch("[0-9A-F]{6}", name)]
+        boxes = [name for _, name, _, _ in seen if re.fullmatch("[0-9A-F]{6}", name)]
         heard = dict(roles=Counter(s[0] for s in seen), nameless=[s[0] for s in seen if not s[1]],
                      controls=[s[1:3] for s in seen if s[0] in ("push button", "check box")],
-                     tips=[tip for _, tip in boxes], slots=[name for name, _ in boxes[48:]],
+                     slots=boxes[48:],
                      display=[s[1] for s in seen if s[2] == "Ausgewählte Farbe"],
                      texts=[s[3].queryText().getText(0, -1) or "-" for f in FIELDS for s in seen
                             if s[:2] == ("text", f)],
@@ -145,6 +146,7 @@ STEPS = {
     "close": lambda d, w: (d.close(TITLES[w]), STEPS["gone"](d, w)),
     "gone": lambda d, w: wait_until(lambda: not d.window(TITLES[w])),
     "destroy": lambda d, w: d.destroy(TITLES[w]),
+    "move": lambda d, w, x, y: d.move(TITLES[w], x, y),
     "modal": lambda d, w, owner: wait_until(lambda: d.modal(TITLES[w], TITLES[owner])),
     "over": over,
     "clip": lambda d, text="": wait_until(d.clipboard, lambda seen: seen == text.encode()),
@@ -172,8 +174,9 @@ for name, ONLY[name], steps in (re.fullmatch(r"(\w+)(?: \((\w+) only: [^)]*\))?:
 
 def main(args):
     if args == ["--list"]:
+        assert set(ONLY.values()) <= {None, *DISPLAYS}, "a row marked for no display"
         return print(*(f"{name}.{row}" for name in DISPLAYS for row in ROWS
-                       if (ONLY[row] or name != "reader") and ONLY[row] in (None, name)), sep="\n")
+                       if ONLY[row] == name or (ONLY[row] is None and name != "reader")), sep="\n")
     options, (display, row) = dict(zip(args[:-1:2], args[1:-1:2])), args[-1].split(".")
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))  # terminated: stop the servers too
     d = DISPLAYS[display](int(options.get("--scale", 1)))
