@@ -72,6 +72,9 @@ class X11(Display):  # Xvfb, and openbox, which turns close requests into WM_DEL
     def close(self, title):
         self.run("wmctrl", "-c", title)
 
+    def active(self, title):  # whether it has the focus
+        return self.window_id(title) == hex(int(self.run("xdotool", "getactivewindow").stdout or 0))
+
     def window_id(self, title):  # or "" while there is none
         found = re.search(r"Window id: (0x[0-9a-f]+)", self.run("xwininfo", "-name", title).stdout.decode())
         return found[1] if found else ""
@@ -113,11 +116,16 @@ class Wayland(Display):  # sway's headless backend, with wayvnc's virtual pointe
     def sway(self, *message):
         return json.loads(self.run("swaymsg", "-r", *message).stdout or "null")
 
-    def window(self, title):  # the window's place on the screen: its frame's, then its own within the frame
+    def shown(self, title):  # sway's records of the shown windows of that title
         nodes = lambda node: [node, *(n for child in node["nodes"] + node["floating_nodes"] for n in nodes(child))]
+        return [w for w in nodes(self.sway("-t", "get_tree")) if w["name"] == title and w["visible"]]
+
+    def window(self, title):  # the window's place on the screen: its frame's, then its own within the frame
         return next(((w["rect"]["x"] + w["window_rect"]["x"], w["rect"]["y"] + w["window_rect"]["y"],
-                      w["window_rect"]["width"], w["window_rect"]["height"])
-                     for w in nodes(self.sway("-t", "get_tree")) if w["name"] == title and w["visible"]), None)
+                      w["window_rect"]["width"], w["window_rect"]["height"]) for w in self.shown(title)), None)
+
+    def active(self, title):
+        return any(w["focused"] for w in self.shown(title))
 
     def shot(self):
         return picture(self.run("grim", "-t", "ppm", "-").stdout)

@@ -21,7 +21,8 @@ CONTROLS = dict(red=(216, 16, 33, 19), red_up=(248, 12, 25, 13), code=(232, 88, 
 # three colours of the code within 1.5 s, ++ being one that rises. "still [CONTROL]": it (the display)
 # stands still for 0.6 s. "shows CODE": the display's colour and the code that Alt+C copies ("copy TEXT":
 # Alt+C, then the clipboard holds TEXT). "click CONTROL 2" double-clicks. "window W [WIDTH HEIGHT]": W is
-# shown (that big). "close W": the window manager asks W to close, and it goes ("gone W": it goes).
+# shown (that big); "active W": it has the focus. "close W": the window manager asks W to close, and it
+# goes ("gone W": it goes).
 # "over W OWNER": W is shown with its centre on OWNER; "modal W OWNER": W carries the hints of a modal
 # window over OWNER; "destroy W": another client destroys W outright; "move W X Y": W is moved there.
 # "xl" is the large window, "chart48" the first custom slot, "vga_text" the square of the text mode check
@@ -47,7 +48,7 @@ large_window: click chart27; click large; xl C0C000; click xl; close xl; chart48
   click xl; close xl; chart49 ..C000; still chart49; key alt+s; click chart20; display 00FF00
 end_button: window main; key alt+e; exit 0
 close_main_with_large_open: click red_up; click large; window xl; close main; exit 0
-large_window_alt_f4: click large; window xl; key alt+F4; gone xl; click chart17; shows FF0000
+large_window_alt_f4: click large; active xl; key alt+F4; gone xl; click chart17; shows FF0000
 large_window_destroyed (x11 only: no Wayland client can destroy another's window or read its hints, and sway
   places a dialog at the centre of the screen, wherever its parent is): move main 600 500; click large;
   over xl main; modal xl main; destroy xl; click chart17; shows FF0000; click large; window xl; close xl
@@ -145,6 +146,7 @@ STEPS = {
     "paste": lambda d, text: d.offer(text.replace(r"\n", "\n")),
     "close": lambda d, w: (d.close(TITLES[w]), STEPS["gone"](d, w)),
     "gone": lambda d, w: wait_until(lambda: not d.window(TITLES[w])),
+    "active": lambda d, w: wait_until(lambda: d.active(TITLES[w])),
     "destroy": lambda d, w: d.destroy(TITLES[w]),
     "move": lambda d, w, x, y: d.move(TITLES[w], x, y),
     "modal": lambda d, w, owner: wait_until(lambda: d.modal(TITLES[w], TITLES[owner])),
