@@ -47,7 +47,6 @@ private:
     QPointer<QWidget> mFocusBefore;
 };
 
-
 // A window with an owner is a dialog for the window manager, transient for
 // its owner (WM_TRANSIENT_FOR on X11, a parent toplevel on Wayland), so that
 // it is kept above the owner and placed over it.
@@ -75,8 +74,7 @@ void Window::SetBackColor(ColourValue value) {
 void Window::ShowModal() {
     QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     const QPointer<OwnerShield> shield = owner ? new OwnerShield(*owner, *this) : nullptr;
-    winId();  // the hints go on the native window before it is shown
-    MarkModalForWindowManager(*this);
+    MarkModalForWindowManager(*this);  // before it is shown
     show();
     raise();
     activateWindow();

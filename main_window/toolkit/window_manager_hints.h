@@ -9,7 +9,8 @@ namespace tk {
 
 // Marks the window modal for the window manager (_NET_WM_STATE_MODAL), so
 // that it keeps the window above its owner. Call it before the window is
-// shown: a window manager reads the state when it maps the window.
+// shown: a window manager reads the state when it maps the window. It makes
+// the native window if there is none yet.
 void MarkModalForWindowManager(QWidget& window);
 
 // Whether a native event of the window (QWidget::nativeEvent) is the X

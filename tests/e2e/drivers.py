@@ -32,8 +32,8 @@ class Display:  # what the drivers share; what spawn() starts is quiet unless to
         self.children.append(subprocess.Popen(args, env=self.env, stdout=stdout, stderr=stderr, **popen))
         return self.children[-1]
 
-    def run(self, *args, cwd=None):
-        return subprocess.run(args, env=self.env, cwd=cwd, capture_output=True, timeout=10)
+    def run(self, *args):
+        return subprocess.run(args, env=self.env, capture_output=True, timeout=10)
 
     def stop(self):
         for child in reversed(self.children):
