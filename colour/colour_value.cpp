@@ -44,35 +44,24 @@ std::string_view WriteSwapped(std::string_view code, SwapBuffer& buffer) {
     return {buffer.data(), length};
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // ASCII white space: blank, tab, line feed, vertical tab, form feed, carriage return.
 bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// The value of each byte as a digit of the alphabet "0123456789ABCDEF", or
-// -1; a table, because the six-digit code is read for every colour shown.
-constexpr std::array<std::int8_t, 256> kUpperHexDigitValues = [] {
+// The value of each byte as a digit of the alphabet "0123456789ABCDEF", or -1:
+// every hexadecimal digit the program reads is looked up here.
+constexpr std::array<std::int8_t, 256> kDigitValues = [] {
     std::array<std::int8_t, 256> values{};
-    for (std::size_t c = 0; c < values.size(); ++c) values[c] = -1;
+    values.fill(-1);
     for (std::size_t d = 0; d < kHexAlphabet.size(); ++d) {
         values[static_cast<unsigned char>(kHexAlphabet[d])] = static_cast<std::int8_t>(d);
     }
     return values;
 }();
 
-// The two upper-case digits of each byte value.
-constexpr std::array<std::array<char, 2>, 256> kHexPairs = [] {
-    std::array<std::array<char, 2>, 256> pairs{};
-    for (std::size_t n = 0; n < pairs.size(); ++n) pairs[n] = {kHexAlphabet[n >> 4U], kHexAlphabet[n & 0xFU]};
-    return pairs;
-}();
+int DigitValue(char c) { return kDigitValues[static_cast<unsigned char>(c)]; }
 
-int HexDigitValue(char c) {
-    if (IsDigit(c)) return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
+// The same, lower-case letters read as upper-case ones ("&hff").
+int AnyCaseDigitValue(char c) { return DigitValue(c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c); }
 
 // A decimal number at the start of a text: sign, digits, full stop, fraction,
 // exponent. `digits` is the part after the sign; `has_digits` is false when
@@ -170,7 +159,7 @@ double PrefixedNumber(std::string_view digits, int base) {
     double approximate = 0.0;
     std::size_t count = 0;
     for (const char c : digits) {
-        const int d = HexDigitValue(c);
+        const int d = AnyCaseDigitValue(c);
         if (d < 0 || d >= base) break;
         ++count;
         approximate = approximate * base + d;
@@ -192,11 +181,7 @@ std::int64_t HexDigitsToNumber(std::string_view text) {
     std::uint64_t result = 0;
     for (const char c : text) {
         // upper-case digits only; anything else is skipped without shifting
-        if (c >= '0' && c <= '9') {
-            result = result * 16U + static_cast<std::uint64_t>(c - '0');
-        } else if (c >= 'A' && c <= 'F') {
-            result = result * 16U + static_cast<std::uint64_t>(c - 'A' + 10);
-        }
+        if (const int digit = DigitValue(c); digit >= 0) result = result * 16U + static_cast<std::uint64_t>(digit);
     }
     return static_cast<std::int64_t>(result);
 }
@@ -233,18 +218,6 @@ std::string SwapOuterPairs(std::string_view code) {
 }
 
 std::int64_t ColourValueFromCode(std::string_view code) {
-    // The common case, six upper-case digits, read pair by pair without the swap.
-    if (code.size() == kHexCodeLength) {
-        std::int32_t value = 0;
-        std::int32_t notADigit = 0;  // negative once any character is no digit
-        for (std::size_t i = 0; i < kHexCodeLength; ++i) {
-            const std::int32_t digit = kUpperHexDigitValues[static_cast<unsigned char>(code[i])];
-            notADigit |= digit;
-            // pair i / 2 is component i / 2, its first character the high digit
-            value |= (digit & 0xF) << (8 * (i / 2) + (i % 2 == 0 ? 4 : 0));
-        }
-        if (notADigit >= 0) return value;
-    }
     SwapBuffer buffer;
     return HexDigitsToNumber(WriteSwapped(code, buffer));
 }
@@ -253,11 +226,13 @@ std::string HexCodeFromColourValue(std::int64_t value) {
     if (value < 0 || value > kWhite) return HexText(value);
     // The six digits padded with zeros and the outer pairs swapped: red, green, blue.
     const auto v = static_cast<std::uint32_t>(value);
-    const auto& red = kHexPairs[v & 0xFFU];
-    const auto& green = kHexPairs[(v >> 8U) & 0xFFU];
-    const auto& blue = kHexPairs[v >> 16U];
-    const std::array<char, kHexCodeLength> code = {red[0], red[1], green[0], green[1], blue[0], blue[1]};
-    return std::string(code.data(), code.size());
+    std::string code(kHexCodeLength, '0');
+    for (std::size_t pair = 0; pair < 3; ++pair) {
+        const std::uint32_t component = v >> (8 * pair) & 0xFFU;
+        code[2 * pair] = kHexAlphabet[component >> 4U];
+        code[2 * pair + 1] = kHexAlphabet[component & 0xFU];
+    }
+    return code;
 }
 
 std::string CodePair(std::string_view code, int k) {

@@ -20,6 +20,9 @@ inline constexpr ColourValue kWhite = 16777215;      // FFFFFF, also the largest
 inline constexpr int kComponentMax = 255;
 inline constexpr std::size_t kHexCodeLength = 6;
 
+// A decimal digit, as a character or a character code.
+constexpr bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+
 // Reads the text digit by digit in base 16 over the alphabet "0123456789ABCDEF".
 // Characters outside it (lower-case letters included) are skipped without
 // shifting the result. The empty text gives 0. Texts of more than fifteen

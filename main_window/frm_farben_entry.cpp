@@ -17,7 +17,6 @@ using tk::kEnter;
 constexpr int kDeferredUpdateInterval = 50;  // ms
 constexpr std::string_view kZero = "0";
 
-bool IsDigit(int code) { return code >= '0' && code <= '9'; }
 bool IsHexLetter(int code) { return (code >= 'A' && code <= 'F') || (code >= 'a' && code <= 'f'); }
 
 void AdmitDigitsOnly(int& KeyCode) {
@@ -156,8 +155,10 @@ void frmFarben::txtFarbe_KeyPress(std::int16_t Index, int& KeyCode) {
         KeyCode = kDiscard;
     }
     if (KeyCode >= 'a') KeyCode -= kLowerToUpper;
-    if (txtFarbe[design::kCodeField]->Length() <= static_cast<int>(kHexCodeLength) &&
-        !mUpdating && KeyCode == kEnter) {
+    // Enter is looked for first: the length of the text is worked out only
+    // for it, not for every character of a long text pasted in.
+    if (KeyCode == kEnter && !mUpdating &&
+        txtFarbe[design::kCodeField]->Length() <= static_cast<int>(kHexCodeLength)) {
         HtmlCodeToRgb();
     }
 }
