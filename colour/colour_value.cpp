@@ -12,36 +12,43 @@ namespace {
 
 constexpr std::string_view kHexAlphabet = "0123456789ABCDEF";
 
+// The two upper-case hexadecimal digits of every byte value: every hex digit
+// the program writes is taken from here.
+constexpr std::array<std::array<char, 2>, 256> kHexPairs = [] {
+    std::array<std::array<char, 2>, 256> pairs{};
+    for (std::size_t n = 0; n < pairs.size(); ++n) pairs[n] = {kHexAlphabet[n >> 4U], kHexAlphabet[n & 0xFU]};
+    return pairs;
+}();
+
 // Longest HexText: sixteen digits for a negative number below the 32-bit range.
 using HexBuffer = std::array<char, 16>;
 
-// Writes the digits of HexText(n) to the end of the buffer and returns them.
-std::string_view WriteHex(std::int64_t n, HexBuffer& buffer) {
+// Writes the digits of n to the end of the buffer, two for each byte from the
+// lowest up to the highest one that is not 0, and returns them. Negative
+// numbers as their 32-bit two's complement where they fit.
+std::string_view WriteHexPairs(std::int64_t n, HexBuffer& buffer) {
     std::uint64_t u = (n < 0 && n >= std::numeric_limits<std::int32_t>::min())
                           ? static_cast<std::uint32_t>(n)
                           : static_cast<std::uint64_t>(n);
     std::size_t pos = buffer.size();
     do {
-        buffer[--pos] = kHexAlphabet[u & 0xFU];
-        u >>= 4U;
+        const auto& pair = kHexPairs[u & 0xFFU];
+        buffer[--pos] = pair[1];
+        buffer[--pos] = pair[0];
+        u >>= 8U;
     } while (u != 0);
     return {buffer.data() + pos, buffer.size() - pos};
 }
 
-// The last two characters, the third and fourth, then the first two, each
-// part shortened where the code is: at most six bytes.
-using SwapBuffer = std::array<char, 6>;
-
-std::string_view WriteSwapped(std::string_view code, SwapBuffer& buffer) {
+// Hands the characters of a code to `take` in the order SwapOuterPairs puts
+// them: the last two, the third and fourth, then the first two, each part
+// shorter where the code is.
+template <class Take>
+void InSwappedOrder(std::string_view code, Take take) {
     const std::size_t n = code.size();
-    std::size_t length = 0;
-    // the last two
-    for (std::size_t i = n >= 2 ? n - 2 : 0; i < n; ++i) buffer[length++] = code[i];
-    // the third and fourth
-    for (std::size_t i = 2; i < n && i < 4; ++i) buffer[length++] = code[i];
-    // the first two
-    for (std::size_t i = 0; i < n && i < 2; ++i) buffer[length++] = code[i];
-    return {buffer.data(), length};
+    for (std::size_t i = n >= 2 ? n - 2 : 0; i < n; ++i) take(code[i]);
+    for (std::size_t i = 2; i < n && i < 4; ++i) take(code[i]);
+    for (std::size_t i = 0; i < n && i < 2; ++i) take(code[i]);
 }
 
 // ASCII white space: blank, tab, line feed, vertical tab, form feed, carriage return.
@@ -59,6 +66,13 @@ constexpr std::array<std::int8_t, 256> kDigitValues = [] {
 }();
 
 int DigitValue(char c) { return kDigitValues[static_cast<unsigned char>(c)]; }
+
+// The number read so far followed by one more character read in base 16: an
+// upper-case digit shifts it, anything else is skipped. Modulo 2^64.
+std::uint64_t AppendHexDigit(std::uint64_t number, char c) {
+    const int digit = DigitValue(c);
+    return digit >= 0 ? number << 4U | static_cast<std::uint64_t>(digit) : number;
+}
 
 // The same, lower-case letters read as upper-case ones ("&hff").
 int AnyCaseDigitValue(char c) { return DigitValue(c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c); }
@@ -178,27 +192,21 @@ double PrefixedNumber(std::string_view digits, int base) {
 }  // namespace
 
 std::int64_t HexDigitsToNumber(std::string_view text) {
-    std::uint64_t result = 0;
-    for (const char c : text) {
-        // upper-case digits only; anything else is skipped without shifting
-        if (const int digit = DigitValue(c); digit >= 0) result = result * 16U + static_cast<std::uint64_t>(digit);
-    }
-    return static_cast<std::int64_t>(result);
+    std::uint64_t number = 0;
+    for (const char c : text) number = AppendHexDigit(number, c);
+    return static_cast<std::int64_t>(number);
 }
 
 std::string HexText(std::int64_t n) {
     HexBuffer buffer;
-    return std::string(WriteHex(n, buffer));
+    const std::string_view pairs = WriteHexPairs(n, buffer);
+    return std::string(pairs.substr(pairs.size() > 1 && pairs[0] == '0' ? 1 : 0));
 }
 
 std::string TwoDigitHex(std::int64_t n) {
     HexBuffer buffer;
-    std::string_view digits = WriteHex(n, buffer);
-    if (digits.size() == 1) {
-        buffer[buffer.size() - 2] = '0';
-        digits = {buffer.data() + buffer.size() - 2, 2};
-    }
-    return std::string(digits);
+    const std::string_view pairs = WriteHexPairs(n, buffer);
+    return std::string(pairs.substr(pairs.size() > 2 && pairs[0] == '0' ? 1 : 0));
 }
 
 std::optional<std::string> HexCodeFromComponents(std::string_view red, std::string_view green,
@@ -213,47 +221,32 @@ std::optional<std::string> HexCodeFromComponents(std::string_view red, std::stri
 }
 
 std::string SwapOuterPairs(std::string_view code) {
-    SwapBuffer buffer;
-    return std::string(WriteSwapped(code, buffer));
+    std::string swapped;
+    InSwappedOrder(code, [&swapped](char c) { swapped += c; });
+    return swapped;
 }
 
+// HexDigitsToNumber of SwapOuterPairs of the code, read in place.
 std::int64_t ColourValueFromCode(std::string_view code) {
-    SwapBuffer buffer;
-    return HexDigitsToNumber(WriteSwapped(code, buffer));
+    std::uint64_t number = 0;
+    InSwappedOrder(code, [&number](char c) { number = AppendHexDigit(number, c); });
+    return static_cast<std::int64_t>(number);
 }
 
 std::string HexCodeFromColourValue(std::int64_t value) {
     if (value < 0 || value > kWhite) return HexText(value);
     // The six digits padded with zeros and the outer pairs swapped: red, green, blue.
     const auto v = static_cast<std::uint32_t>(value);
-    std::string code(kHexCodeLength, '0');
-    for (std::size_t pair = 0; pair < 3; ++pair) {
-        const std::uint32_t component = v >> (8 * pair) & 0xFFU;
-        code[2 * pair] = kHexAlphabet[component >> 4U];
-        code[2 * pair + 1] = kHexAlphabet[component & 0xFU];
-    }
-    return code;
+    const auto& red = kHexPairs[v & 0xFFU];
+    const auto& green = kHexPairs[v >> 8U & 0xFFU];
+    const auto& blue = kHexPairs[v >> 16U];
+    const std::array<char, kHexCodeLength> code = {red[0], red[1], green[0], green[1], blue[0], blue[1]};
+    return std::string(code.data(), code.size());
 }
 
 std::string CodePair(std::string_view code, int k) {
-    if (k < 0) return {};
-    // Counted in characters: a pasted code may hold more than one byte a character.
-    const auto startOfCharacter = [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; };
     const std::size_t first = 2 * static_cast<std::size_t>(k);
-    std::size_t characters = 0;
-    // Stray continuation bytes at the very start belong to the first pair.
-    std::size_t begin = first == 0 ? 0 : code.size();
-    std::size_t end = code.size();
-    for (std::size_t i = 0; i < code.size(); ++i) {
-        if (!startOfCharacter(code[i])) continue;
-        if (characters == first && first != 0) begin = i;
-        if (characters == first + 2) {
-            end = i;
-            break;
-        }
-        ++characters;
-    }
-    return begin < end ? std::string(code.substr(begin, end - begin)) : std::string();
+    return k >= 0 && first < code.size() ? std::string(code.substr(first, 2)) : std::string();
 }
 
 std::string DecimalText(std::int64_t n) {

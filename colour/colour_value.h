@@ -54,7 +54,8 @@ std::int64_t ColourValueFromCode(std::string_view code);
 std::string HexCodeFromColourValue(std::int64_t value);
 
 // The two characters of component k (0 red, 1 green, 2 blue); fewer where the
-// code ends inside or before the pair. Characters, not bytes, of UTF-8 text.
+// code ends inside or before the pair. A code is ASCII: its field takes
+// nothing else.
 std::string CodePair(std::string_view code, int k);
 
 // Decimal digits, a minus sign for a negative number, nothing else.
