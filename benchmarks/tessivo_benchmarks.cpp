@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -11,6 +13,7 @@
 
 #include "colour_value.h"
 #include "frm_farben.h"
+#include "frm_farben_design.h"
 
 namespace {
 
@@ -152,6 +155,29 @@ void ChartClick(benchmark::State& state) {
     }
 }
 BENCHMARK(ChartClick)->ArgName("painted")->Arg(0)->Arg(1);
+
+// Ctrl+V of N hexadecimal digits into the code field holding N already, as
+// the key filter takes them in; linear in N (the line edit keeps 32,767
+// characters at most).
+void PasteIntoCodeField(benchmark::State& state) {
+    frmFarben& form = Form();
+    tk::TextBox& code = *form.txtFarbe[design::kCodeField];
+    const auto length = static_cast<qsizetype>(state.range(0));
+    QGuiApplication::clipboard()->setText(QString(length, QLatin1Char('A')));
+    const std::string held(static_cast<std::size_t>(length), 'B');
+    for (auto _ : state) {
+        state.PauseTiming();
+        code.SetText("");
+        code.SetText(held);
+        code.end(false);
+        state.ResumeTiming();
+        QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+        QCoreApplication::sendEvent(&code, &paste);
+    }
+    if (code.text().size() <= length) state.SkipWithError("nothing was pasted");
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(PasteIntoCodeField)->Arg(1000)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond)->Complexity();
 
 }  // namespace
 
