@@ -5,8 +5,8 @@
 #include "application.h"
 #include "frm_farben.h"
 
-int main(int argc, char* argv[]) {
-    const auto application = tk::StartOnDisplay(argc, argv);
+int main(int /*argc*/, char* argv[]) {
+    const auto application = tk::StartOnDisplay(argv[0]);
     QApplication::setApplicationName(QStringLiteral("Tessivo"));
     QApplication::setApplicationVersion(QStringLiteral(TESSIVO_FILE_VERSION));
 

@@ -75,7 +75,7 @@ QSize PictureSize(design::Picture picture) {
 
 }  // namespace
 
-frmFarben::frmFarben() : Timer1(this), Timer2(this), Timer3(this), Timer4(this) {
+frmFarben::frmFarben() {
     CreateControls();
     SetTabOrder();
     ConnectHandlers();
@@ -172,7 +172,7 @@ void frmFarben::CreateControls() {
 
     Label3 = Place(new tk::Label(this), kLabel3);
     txtDecimal = Place(new tk::TextBox(this), kDecimalDesign.place, kDecimalDesign.tooltip);
-    txtDecimal->SetBackColor(tk::FromQColor(palette().color(QPalette::Window)));
+    txtDecimal->UseWindowBackground();
 
     Timer1.SetInterval(kTimer1Start);
 }
@@ -223,7 +223,6 @@ void frmFarben::ConnectHandlers() {
     // The code field has no change handler of its own; an edit there still
     // counts, for the deferred update may put the computed code back.
     txtFarbe[design::kCodeField]->OnChange(handler([] {}));
-    txtFarbe[design::kCodeField]->FilterPastedText();
     for (std::size_t i = 0; i < txtFarbe16.size(); ++i) {
         const auto index = static_cast<std::int16_t>(i);
         txtFarbe16[i]->OnClick(handler([this, index] { txtFarbe16_Click(index); }));

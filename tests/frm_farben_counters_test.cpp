@@ -41,7 +41,7 @@ TEST_P(CounterTest, StepsTurnsAndPresses) {
     seen += "|";
     for (int c = 0; c < 3; ++c) seen += " " + state.Flags(c);
     for (tk::Timer* timer : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer4}) {
-        seen += " " + std::to_string(timer->Interval()) + (timer->Interval() > 0 && !timer->isActive() ? "s" : "");
+        seen += " " + std::to_string(timer->Interval()) + (timer->Interval() > 0 && !timer->Ticking() ? "s" : "");
     }
     EXPECT_EQ(seen, script.expected);
 }

@@ -29,12 +29,22 @@ constexpr int kCode = design::kCodeField;
     return QTest::qWaitForWindowActive(&window);
 }
 
+}  // namespace test
+
 // A tick as the event loop delivers it: only a running timer ticks.
-inline void Tick(QTimer& timer) {
-    if (!timer.isActive()) return;
-    QTimerEvent tick(timer.timerId());
-    QCoreApplication::sendEvent(&timer, &tick);
-}
+class tk::TimerInspector {
+public:
+    static void Tick(tk::Timer& timer) {
+        if (!timer.mTimer.isActive()) return;
+        QTimerEvent tick(timer.mTimer.timerId());
+        QCoreApplication::sendEvent(&timer.mTimer, &tick);
+    }
+    static int RemainingTime(const tk::Timer& timer) { return timer.mTimer.remainingTime(); }
+};
+
+namespace test {
+
+inline void Tick(tk::Timer& timer) { tk::TimerInspector::Tick(timer); }
 
 // A click on the box of a check box: the centre of a wide one is no hit.
 inline void Click(QWidget* w) {

@@ -8,7 +8,7 @@ constexpr tk::TwipsRect kClientArea = {0, 0, 5625, 3045};
 }  // namespace
 
 frmFarbenXL::frmFarbenXL(QWidget* ownerWindow, LargeWindowOwner& owner)
-    : tk::Window(ownerWindow), Timer1(this), mOwner(owner) {
+    : tk::Window(ownerWindow), mOwner(owner) {
     SetCaption(kCaption);
     setWindowIcon(pictures::StripesIcon());
     resize(tk::ToPixels(kClientArea).size());

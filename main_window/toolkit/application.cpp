@@ -1,8 +1,10 @@
 #include "application.h"
 
 #include <QStringList>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace tk {
 namespace {
@@ -39,9 +41,15 @@ void EndToolkit::operator()(QApplication* application) const {
     delete application;
 }
 
-std::unique_ptr<QApplication, EndToolkit> StartOnDisplay(int& argc, char** argv) {
+std::unique_ptr<QApplication, EndToolkit> StartOnDisplay(const char* programName) {
+    // The toolkit keeps the command line it is given for as long as it runs.
+    static std::string name;
+    static std::array<char*, 2> arguments{};
+    static int count = 1;
+    name = programName ? programName : "tessivo";
+    arguments = {name.data(), nullptr};
     const QtMessageHandler previous = qInstallMessageHandler(HoldOrEnd);
-    std::unique_ptr<QApplication, EndToolkit> application(new QApplication(argc, argv));
+    std::unique_ptr<QApplication, EndToolkit> application(new QApplication(count, arguments.data()));
     qInstallMessageHandler(previous);
     for (const QString& message : std::exchange(gHeldMessages, {})) qWarning().noquote() << message;
     return application;

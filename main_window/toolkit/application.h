@@ -20,6 +20,11 @@ struct EndToolkit {
 // is none to be reached, the toolkit would abort with advice that does not
 // help; instead this says so in one line on standard error, naming what it
 // looked at, and ends the program with status 1.
-std::unique_ptr<QApplication, EndToolkit> StartOnDisplay(int& argc, char** argv);
+//
+// The program reads no command line: the toolkit is handed the program's name
+// alone, for it would obey options of its own found there (-style, -reverse,
+// -platform, -qwindowtitle, ...). Its environment variables (QT_QPA_PLATFORM,
+// say) stay the desktop's way to choose a display.
+std::unique_ptr<QApplication, EndToolkit> StartOnDisplay(const char* programName);
 
 }  // namespace tk

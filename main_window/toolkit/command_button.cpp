@@ -2,12 +2,15 @@
 
 #include <QStyle>
 
+#include "window.h"
+
 namespace tk {
 
 CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
     setAutoDefault(false);
+    // A click by the mouse, an access key or a screen reader's "Press".
     connect(this, &QPushButton::clicked, this, [this] {
-        if (mOnClick) mOnClick();
+        if (mOnClick && TakesInput(*this)) mOnClick();
     });
 }
 

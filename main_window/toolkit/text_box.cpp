@@ -3,15 +3,19 @@
 #include "colour_value.h"
 #include "key_codes.h"
 
+#include <QCoreApplication>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
-#include <QMenu>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
-#include <QScopedValueRollback>
-#include <QValidator>
-#include <algorithm>
+#include <cmath>
 #include <utility>
+
+#include "accessible_text_box.h"
+#include "window.h"
 
 namespace tk {
 namespace {
@@ -67,51 +71,33 @@ Typing WhatKeyTypes(const QKeyEvent& event, std::u32string& codes) {
 
 QString FromCodePoint(char32_t code) { return QString::fromUcs4(&code, 1); }
 
+// The relative luminance of a colour, as the contrast of two colours is
+// measured: (lighter + 0.05) / (darker + 0.05).
+double Luminance(const QColor& colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+// Black or white, whichever stands out more against the background: at least
+// 4.5:1 for any background.
+QColor ReadableOn(const QColor& background) {
+    const double luminance = Luminance(background);
+    return (luminance + 0.05) / 0.05 >= 1.05 / (luminance + 0.05) ? Qt::black : Qt::white;
+}
+
 }  // namespace
 
-// Filters what the line edit is about to take in other than by typing: the
-// text between what stayed before and after it.
-class TextBox::PasteFilter : public QValidator {
-public:
-    explicit PasteFilter(TextBox& box) : QValidator(&box), mBox(box) {}
-
-    State validate(QString& input, int& position) const override {
-        // The line edit validates the filtered text once more as it takes it in.
-        if (mBox.mTakenAsIs || std::exchange(mFiltered, QString()) == input) return Acceptable;
-        const QString before = QString::fromStdString(mBox.mText);
-        const qsizetype shorter = std::min(before.size(), input.size());
-        qsizetype head = 0;
-        while (head < shorter && before[head] == input[head]) ++head;
-        qsizetype tail = 0;
-        while (tail < shorter - head &&
-               before[before.size() - 1 - tail] == input[input.size() - 1 - tail]) {
-            ++tail;
-        }
-        const QString inserted = mBox.Filtered(input.mid(head, input.size() - head - tail));
-        const QString filtered = input.left(head) + inserted + input.right(tail);
-        if (filtered != input) {
-            input = mFiltered = filtered;
-            position = static_cast<int>(head + inserted.size());
-        }
-        return Acceptable;
-    }
-
-private:
-    TextBox& mBox;
-    mutable QString mFiltered;
-};
-
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
-    QPalette base = palette();
-    base.setColor(QPalette::Base, ToQColor(mBackColor));
-    setPalette(base);
+    ExposeTextBoxesToScreenReaders();
+    UpdateColours();
     connect(this, &QLineEdit::textChanged, this,
             [this](const QString& text) { TextChangedInWidget(text); });
 }
 
 void TextBox::SetText(std::string_view text) {
     if (text == mText) return;
-    const QScopedValueRollback<bool> written(mTakenAsIs, true);
     setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
@@ -125,13 +111,7 @@ void TextBox::TextChangedInWidget(const QString& text) {
     if (mOnChange) mOnChange();
 }
 
-int TextBox::Length() const {
-    int characters = 0;
-    for (const char c : mText) {
-        if ((static_cast<unsigned char>(c) & 0xC0U) != 0x80U) ++characters;  // not a continuation byte
-    }
-    return characters;
-}
+int TextBox::Length() const { return static_cast<int>(text().size()); }
 
 std::string TextBox::SelText() const {
     if (hasSelectedText()) return selectedText().toStdString();
@@ -144,10 +124,33 @@ void TextBox::PlaceCaretAtEnd() { setCursorPosition(static_cast<int>(text().size
 void TextBox::SetBackColor(ColourValue value) {
     if (value == mBackColor) return;
     mBackColor = value;
-    QPalette changed = palette();
-    changed.setColor(QPalette::Base, ToQColor(value));
-    setPalette(changed);
+    UpdateColours();
     UpdateColourAnnouncement();
+}
+
+void TextBox::UseWindowBackground() {
+    mWindowBackground = true;
+    UpdateColours();
+}
+
+// A background of the box's own gets text in black or white, whichever
+// stands out more, and the selected text likewise against the colour scheme's
+// selection colour. A box on the window's background takes the window's text
+// colour. Again whenever the colour scheme changes while the program runs.
+void TextBox::UpdateColours() {
+    QPalette colours = palette();
+    const QColor base = mWindowBackground ? colours.color(QPalette::Window) : ToQColor(mBackColor);
+    colours.setColor(QPalette::Base, base);
+    colours.setColor(QPalette::Text, mWindowBackground ? colours.color(QPalette::WindowText) : ReadableOn(base));
+    if (!mWindowBackground) {
+        colours.setColor(QPalette::HighlightedText, ReadableOn(colours.color(QPalette::Highlight)));
+    }
+    setPalette(colours);  // changes nothing where nothing changed
+}
+
+void TextBox::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) UpdateColours();
 }
 
 void TextBox::MakeColourField() {
@@ -176,9 +179,12 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
         if (doubleClick && mOnDblClick) mOnDblClick();
         return;
     }
-    if (mFilterPastedText && event->matches(QKeySequence::Paste) && !isReadOnly()) {
+    if (event->matches(QKeySequence::Paste)) {
         event->accept();
-        PasteFiltered(QClipboard::Clipboard);
+        // Ctrl+Shift+Insert pastes the selection of the window system, as in any line edit.
+        const bool selection = event->key() == Qt::Key_Insert &&
+                               event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+        Paste(selection ? QClipboard::Selection : QClipboard::Clipboard);
         return;
     }
     std::u32string codes;
@@ -199,7 +205,6 @@ void TextBox::Type(const std::u32string& codes, QKeyEvent* original) {
         if (code == kBackspace || code == kEnter || IsTypable(code)) passed += static_cast<char32_t>(code);
     }
     original->accept();
-    const QScopedValueRollback<bool> typed(mTakenAsIs, true);
     if (passed == codes) {
         QLineEdit::keyPressEvent(original);
     } else {
@@ -216,38 +221,69 @@ void TextBox::Type(const std::u32string& codes, QKeyEvent* original) {
     }
 }
 
-void TextBox::FilterPastedText() {
-    mFilterPastedText = true;
-    setValidator(new PasteFilter(*this));  // also catches what comes in by other ways, at the cost of the undo steps
-}
-
-// Control characters are not offered: a pasted line break is no Enter key.
-QString TextBox::Filtered(const QString& pasted) {
+// What of the text could be typed: each character as the key filter lets it
+// pass. Control characters are not offered: a pasted line break is no Enter key.
+QString TextBox::Typable(const QString& text) {
     QString kept;
-    for (const uint point : pasted.toUcs4()) {
+    for (const uint point : text.toUcs4()) {
         int code = static_cast<int>(point);
         if (IsControlCharacter(point)) continue;
-        mOnKeyPress(code);
+        if (mOnKeyPress) mOnKeyPress(code);
         if (IsTypable(code)) kept += FromCodePoint(static_cast<char32_t>(code));
     }
     return kept;
 }
 
-// Pastes as one step that Ctrl+Z undoes.
-void TextBox::PasteFiltered(QClipboard::Mode mode) {
-    const QScopedValueRollback<bool> filtered(mTakenAsIs, true);
-    insert(Filtered(QGuiApplication::clipboard()->text(mode)));
+void TextBox::EnterText(int start, int end, const QString& text) {
+    if (isReadOnly() || !TakesInput(*this)) return;
+    const QString typable = Typable(text);
+    if (typable.isEmpty() && !text.isEmpty()) return;  // its characters typed would change nothing
+    SeparateUndoSteps();
+    setSelection(start, end - start);
+    insert(typable);
+    SeparateUndoSteps();
 }
 
+// The line edit begins a new undo step when its caret moves: so entered text
+// is a step of its own, not one with the characters typed next to it.
+void TextBox::SeparateUndoSteps() {
+    const int at = cursorPosition();
+    setCursorPosition(at > 0 ? 0 : static_cast<int>(text().size()));
+    setCursorPosition(at);
+}
+
+// Over the selection, or at the caret.
+void TextBox::Paste(QClipboard::Mode mode) {
+    const QString pasted = QGuiApplication::clipboard()->text(mode);
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int end = hasSelectedText() ? selectionEnd() : start;
+    if (pasted.isEmpty() && start == end) return;
+    EnterText(start, end, pasted);
+}
+
+// The context menu's "Einfügen" pastes as the keys do.
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
+    const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
     for (QAction* action : menu->actions()) {
-        if (!mFilterPastedText || action->objectName() != QLatin1String("edit-paste")) continue;
+        if (action->text().section(QLatin1Char('\t'), 0, 0) != paste) continue;
         action->disconnect();
-        connect(action, &QAction::triggered, this, [this] { PasteFiltered(QClipboard::Clipboard); });
+        connect(action, &QAction::triggered, this, [this] { Paste(QClipboard::Clipboard); });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+}
+
+void TextBox::dropEvent(QDropEvent* event) {
+    if (isReadOnly() || !event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    QDragLeaveEvent dropped;  // puts away the caret that showed where the text would go
+    QLineEdit::dragLeaveEvent(&dropped);
+    const int at = cursorPositionAt(event->position().toPoint());
+    EnterText(at, at, event->mimeData()->text());
 }
 
 // Characters composed by an input method pass the key filter one by one, as
@@ -258,9 +294,8 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event) {
         return;
     }
     QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(Filtered(event->commitString()), event->replacementStart(),
+    filtered.setCommitString(Typable(event->commitString()), event->replacementStart(),
                              event->replacementLength());
-    const QScopedValueRollback<bool> typed(mTakenAsIs, true);
     QLineEdit::inputMethodEvent(&filtered);
 }
 
@@ -270,11 +305,10 @@ void TextBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event) {
-    // The middle button pastes the selection of the X window system.
-    if (mFilterPastedText && event->button() == Qt::MiddleButton && !isReadOnly() &&
-        QGuiApplication::clipboard()->supportsSelection()) {
+    // The middle button pastes the selection of the window system at the caret.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
         deselect();
-        PasteFiltered(QClipboard::Selection);
+        Paste(QClipboard::Selection);
         return;
     }
     QLineEdit::mouseReleaseEvent(event);

@@ -1,7 +1,7 @@
 // A text box as the window handlers see it.
 //
 // - A write that changes the text runs the change handler inside the write;
-//   writing the text the box already holds runs nothing. Typed and pasted
+//   writing the text the box already holds runs nothing. Typed and entered
 //   text runs the change handler too.
 // - Each typed character passes the key filter first, as a character code
 //   (Backspace 8, Enter 13), whatever Shift, AltGr or the keypad made it. The
@@ -9,13 +9,17 @@
 //   it to 0, and the keystroke is dropped. Keys without a character (arrows,
 //   Delete, Home, End, Tab) and the editing shortcuts (Ctrl+C, Ctrl+V, ...)
 //   are not offered to it; a key pressed with Alt or Meta types nothing.
-// - Pasted or dropped text goes in as it is, unless the box is told to filter
-//   it: then each of its characters passes the key filter as if typed.
+// - Text that comes in other than typed (pasted by Ctrl+V, Shift+Insert, the
+//   middle button or the context menu, dropped, or written by a screen
+//   reader) is entered as if typed: each character passes the key filter,
+//   and the whole is one step that Ctrl+Z undoes. So the box never holds a
+//   character its filter refuses.
 // - A click is reported on release; the first press of a double-click arrives
 //   as a click before the double-click. In a colour field, Space is a click
 //   and Delete a double-click (so a click first), for those who pick with the
 //   keyboard.
-// - The background colour written is the one read back.
+// - The background colour written is the one read back; the text and the
+//   selection take colours that stand out against it on any colour scheme.
 #pragma once
 
 #include <QClipboard>
@@ -52,6 +56,9 @@ public:
 
     ColourValue BackColor() const { return mBackColor; }
     void SetBackColor(ColourValue value);
+    // The box shows the window's own background instead of a colour of its
+    // own, and the window's text colour with it, as the colour scheme has them.
+    void UseWindowBackground();
 
     // A box that only shows its background colour: no text, no text cursor,
     // the arrow pointer; clicked with the mouse or with Space and Delete.
@@ -64,9 +71,11 @@ public:
     enum class ColourAnnouncement { None, AsName, AfterTooltip };
     void AnnounceColour(ColourAnnouncement announcement);
 
-    // Pasted and dropped text passes the key filter character by character;
-    // control characters (line breaks, tabs) are left out.
-    void FilterPastedText();
+    // The way in for text that is not typed: it replaces the characters from
+    // `start` to `end` as if it had been typed there, as one undo step. Text
+    // of which the key filter lets nothing pass changes nothing; the empty
+    // text deletes. Nothing comes in while the window takes no input.
+    void EnterText(int start, int end, const QString& text);
 
     void OnChange(Handler handler) { mOnChange = std::move(handler); }
     void OnKeyPress(KeyFilter filter) { mOnKeyPress = std::move(filter); }
@@ -74,9 +83,11 @@ public:
     void OnDblClick(Handler handler) { mOnDblClick = std::move(handler); }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -84,22 +95,20 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    class PasteFilter;
-
     void TextChangedInWidget(const QString& text);
+    void UpdateColours();
     void UpdateColourAnnouncement();
     void Type(const std::u32string& codes, QKeyEvent* original);
-    QString Filtered(const QString& pasted);
-    void PasteFiltered(QClipboard::Mode mode);
+    QString Typable(const QString& text);
+    void Paste(QClipboard::Mode mode);
+    void SeparateUndoSteps();
 
     std::string mText;
     ColourValue mBackColor = kWhite;
+    bool mWindowBackground = false;
     ColourAnnouncement mAnnouncement = ColourAnnouncement::None;
     std::optional<QString> mKeptSelection;
-    bool mFilterPastedText = false;
     bool mColourField = false;
-    // What goes in now is typed (and filtered already) or the program's own.
-    bool mTakenAsIs = false;
     ClickSequence mClicks;
     Handler mOnChange;
     KeyFilter mOnKeyPress;

@@ -2,8 +2,8 @@
 
 namespace tk {
 
-Timer::Timer(QObject* owner) : QTimer(owner) {
-    connect(this, &QTimer::timeout, this, [this] {
+Timer::Timer() {
+    QObject::connect(&mTimer, &QTimer::timeout, [this] {
         if (mOnTick) mOnTick();
     });
 }
@@ -11,16 +11,16 @@ Timer::Timer(QObject* owner) : QTimer(owner) {
 void Timer::SetInterval(int milliseconds) {
     if (milliseconds <= 0) {
         mInterval = 0;
-        stop();
+        mTimer.stop();
         return;
     }
-    if (milliseconds == mInterval && isActive()) return;
+    if (milliseconds == mInterval && mTimer.isActive()) return;
     mInterval = milliseconds;
-    start(milliseconds);
+    mTimer.start(milliseconds);
 }
 
 void Timer::Resume() {
-    if (mInterval > 0 && !isActive()) start(mInterval);
+    if (mInterval > 0 && !mTimer.isActive()) mTimer.start(mInterval);
 }
 
 }  // namespace tk

@@ -12,19 +12,26 @@
 
 namespace tk {
 
-class Timer : public QTimer {
+class TimerInspector;
+
+class Timer {
 public:
-    explicit Timer(QObject* owner);
+    Timer();
 
     int Interval() const { return mInterval; }
     void SetInterval(int milliseconds);
+    // Whether ticks come: an interval is set and the timer is not suspended.
+    bool Ticking() const { return mTimer.isActive(); }
 
     void OnTick(std::function<void()> handler) { mOnTick = std::move(handler); }
 
-    void Suspend() { stop(); }
+    void Suspend() { mTimer.stop(); }
     void Resume();
 
 private:
+    friend class TimerInspector;  // the tests deliver ticks as the event loop does
+
+    QTimer mTimer;
     int mInterval = 0;
     std::function<void()> mOnTick;
 };

@@ -5,12 +5,12 @@
 #include <QRect>
 #include <cstdint>
 
+#include "colour_value.h"
+
 namespace tk {
 
-// A colour value: red + 256 * green + 65536 * blue.
-using ColourValue = std::int32_t;
-
-inline constexpr ColourValue kWhite = 0xFFFFFF;  // a new text box's background
+using colour::ColourValue;  // red + 256 * green + 65536 * blue
+using colour::kWhite;       // also a new text box's background
 
 inline constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch
 
@@ -39,14 +39,6 @@ inline QColor ToQColor(ColourValue value) {
 constexpr ColourValue FromRrggbb(std::uint32_t rrggbb) {
     return static_cast<ColourValue>(((rrggbb >> 16) & 0xFF) | (rrggbb & 0xFF00) |
                                     ((rrggbb & 0xFF) << 16));
-}
-
-}  // namespace tk
-
-namespace tk {
-
-inline ColourValue FromQColor(const QColor& colour) {
-    return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
 }
 
 }  // namespace tk

@@ -72,7 +72,14 @@ void Window::SetBackColor(ColourValue value) {
 }
 
 void Window::ShowModal() {
+    if (mModalLoop) {  // one loop and one shield for one show
+        raise();
+        activateWindow();
+        return;
+    }
     QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QPointer<Window> blocked = dynamic_cast<Window*>(owner);
+    if (blocked) blocked->mModalOver = this;
     const QPointer<OwnerShield> shield = owner ? new OwnerShield(*owner, *this) : nullptr;
     MarkModalForWindowManager(*this);  // before it is shown
     show();
@@ -83,7 +90,13 @@ void Window::ShowModal() {
     const QPointer<Window> self(this);
     loop.exec(QEventLoop::DialogExec);
     if (self) mModalLoop = nullptr;  // destroyed meanwhile, its destructor ended the loop
+    if (blocked) blocked->mModalOver = nullptr;
     delete shield;                   // gone already if the owner was closed meanwhile
+}
+
+bool TakesInput(const QWidget& control) {
+    const auto* window = dynamic_cast<const Window*>(control.window());
+    return !window || window->TakesInput();
 }
 
 // A window that another client destroyed is gone for the user as well: it

@@ -2,6 +2,7 @@
 // its client area, a modal show with an owner, close.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -29,7 +30,12 @@ public:
     // with) and returns when it is closed. Meanwhile the owner takes no user
     // input, but timers go on ticking and the owner can still be closed. It
     // ends however the window goes: closed, or destroyed by another client.
+    // Asked again while it is shown so, it only brings the window to the front.
     void ShowModal();
+
+    // Whether the window takes input: not while a window of its own is shown
+    // modally over it.
+    bool TakesInput() const { return !mModalOver; }
 
     void Close() { close(); }
 
@@ -46,10 +52,17 @@ private:
     class OwnerShield;
 
     ColourValue mBackColor = -1;
-    QEventLoop* mModalLoop = nullptr;
+    QEventLoop* mModalLoop = nullptr;  // while it is shown modally
+    QPointer<Window> mModalOver;       // the window shown modally over it
     ClickSequence mClicks;
     std::function<void()> mOnClick;
 };
+
+// Whether the window of a control takes input now. Every way of input into
+// the controls asks this (the mouse, the keyboard, the clipboard, drag and
+// drop, a screen reader), so that nothing changes a window while a modal one
+// is shown over it; its timers and the program's own writes go on.
+bool TakesInput(const QWidget& control);
 
 // Lets the events that are waiting run, then returns.
 void LetPendingEventsRun();
