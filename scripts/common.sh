@@ -6,10 +6,12 @@ PROJECT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR="$PROJECT_ROOT/build"
 
 # Debian 12 packages: the toolchain, Qt 6 Widgets with its X11 client library,
-# the test tools, a virtual X server with the tools that drive it, a headless
-# Wayland compositor with virtual input and its clipboard and screenshot tools,
-# the accessibility bus with Debian's Python bindings for it, and a font with
-# the metrics of the window's design font.
+# the test tools, a virtual X server with the tools that drive it (and Python's
+# X client library, for fast screenshots), a headless Wayland compositor with
+# virtual input and its clipboard and screenshot tools, the accessibility bus
+# with Debian's Python bindings for it, a colour-scheme tool for Qt (the tests'
+# dark and high-contrast desktops), and a font with the metrics of the
+# window's design font.
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libxcb1-dev
@@ -19,7 +21,7 @@ PACKAGES=(
   dpkg-dev file desktop-file-utils appstream python3
   qt6-translations-l10n
   wmctrl qt6-wayland sway wayvnc wtype wl-clipboard grim
-  dbus-daemon at-spi2-core python3-pyatspi
+  dbus-daemon at-spi2-core python3-pyatspi python3-xlib qt6ct
 )
 
 as_root() {

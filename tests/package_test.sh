@@ -19,7 +19,7 @@ grep -q 'version="1.0.11"' "$root/usr/share/metainfo/app.tessivo.Tessivo.metainf
 for program in "$1/tessivo" "$root/usr/bin/tessivo"; do
   readelf --notes "$program" | grep -F '"version":"1.0.11","fileVersion":"1.00.0011","productVersion":"1.00.0011","productName":"Tessivo","internalName":"Tessivo","language":"de"'
 done
-python3 -B "$(dirname "$0")/e2e/user_paths.py" --binary "$root/usr/bin/tessivo" x11.start
+/usr/bin/python3 -B "$(dirname "$0")/e2e/user_paths.py" --binary "$root/usr/bin/tessivo" x11.start
 # no display: one line that says so, status 1
 said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/tessivo" 2>&1) && exit 1 || [ $? -eq 1 ]
 [ "$said" = "tessivo: no display: WAYLAND_DISPLAY is not set, DISPLAY is not set" ]

@@ -3,8 +3,10 @@
 # run(*command) runs one to its end; stop() ends the clients it started, then the servers. window(title)
 # -> (left, top, width, height) of the shown window of that title in screen pixels, else None; shot() ->
 # pixel(x, y) -> "RRGGBB" of a screenshot; scale, the device pixel ratio. The person's hands: click(x, y,
-# times), keys(*keys) in X keysym names with "+" after modifiers ("ctrl+a", "Return"), offer(text) puts
-# text on the clipboard, clipboard() reads it, close(title) asks the window manager to close a window.
+# times, button), keys(*keys) in X keysym names with "+" after modifiers ("ctrl+a", "Return"), drag(x, y,
+# to_x, to_y) with the left button, offer(text) puts text on the clipboard, select(text) makes it the
+# selection that the middle button pastes, clipboard() reads it, close(title) asks the window manager to
+# close a window, move(title, x, y) moves it.
 import glob, json, os, re, shutil, subprocess, tempfile, time
 
 
@@ -19,6 +21,10 @@ def wait_until(read, accept=bool, timeout=15.0):  # generous: the machine may be
 def picture(ppm):  # a binary PPM's pixels are its last 3 * width * height bytes
     width, height = map(int, ppm.split(maxsplit=3)[1:3])
     return lambda x, y: ppm[(at := len(ppm) - 3 * (width * (height - y) - x)):at + 3].hex().upper()
+
+
+def bgrx_picture(data, width, left=0, top=0):  # an X image of 32 bits a pixel, blue first
+    return lambda x, y: data[(at := 4 * ((y - top) * width + x - left)):at + 3][::-1].hex().upper()
 
 
 class Display:  # what the drivers share; what spawn() starts is quiet unless told otherwise
@@ -36,6 +42,8 @@ class Display:  # what the drivers share; what spawn() starts is quiet unless to
         return subprocess.run(args, env=self.env, capture_output=True, timeout=10)
 
     def stop(self):
+        if hasattr(self, "x"):
+            self.x.close()
         for child in reversed(self.children):
             child.terminate()
             child.wait(5)
@@ -57,17 +65,30 @@ class X11(Display):  # Xvfb, and openbox, which turns close requests into WM_DEL
         found = re.findall(r"(?:Absolute upper-left [XY]|Width|Height):\s+(-?\d+)", info)
         return tuple(map(int, found)) if "IsViewable" in info else None
 
-    def shot(self):
-        return picture(self.run("import", "-window", "root", "-depth", "8", "ppm:-").stdout)
+    def shot(self, area=None):  # the screen, or an area of it (left, top, width, height): a few ms
+        from Xlib import X, display  # Debian's python3-xlib
+        if not hasattr(self, "x"):
+            self.x = display.Display(self.env["DISPLAY"])
+        left, top, width, height = area or (0, 0, 1024, 768)
+        image = self.x.screen().root.get_image(left, top, width, height, X.ZPixmap, 0xFFFFFFFF)
+        return bgrx_picture(image.data, width, left, top)
 
-    def click(self, x, y, times=1):
-        self.run("xdotool", "mousemove", str(x), str(y), "click", "--repeat", str(times), "--delay", "60", "1")
+    def click(self, x, y, times=1, button=1):
+        self.run("xdotool", "mousemove", str(x), str(y), "click", "--repeat", str(times), "--delay", "60", str(button))
+
+    def drag(self, x, y, to_x, to_y):  # the pointer moves on in steps, as a hand does
+        steps = [str(v) for i in range(1, 6) for v in ("mousemove", x + (to_x - x) * i // 5, y + (to_y - y) * i // 5,
+                                                        "sleep", "0.1")]
+        self.run("xdotool", "mousemove", str(x), str(y), "mousedown", "1", "sleep", "0.2", *steps, "mouseup", "1")
 
     def keys(self, *keys):
         self.run("xdotool", "key", "--delay", "40", *keys)
 
-    def offer(self, text):  # xclip goes on holding the text in the background
-        self.spawn("xclip", "-sel", "clip", stdin=subprocess.PIPE).communicate(text.encode())
+    def offer(self, text, selection="clip"):  # xclip goes on holding the text in the background
+        self.spawn("xclip", "-sel", selection, stdin=subprocess.PIPE).communicate(text.encode())
+
+    def select(self, text):
+        self.offer(text, "primary")
 
     def clipboard(self):
         return self.run("xclip", "-o", "-sel", "clip").stdout
@@ -83,7 +104,7 @@ class X11(Display):  # Xvfb, and openbox, which turns close requests into WM_DEL
         return found[1] if found else ""
 
     def move(self, title, x, y):
-        self.run("xdotool", "windowmove", self.window_id(title), x, y)
+        self.run("xdotool", "windowmove", self.window_id(title), str(x), str(y))
 
     def destroy(self, title):  # as any client may: the window is gone, with no close request before
         self.run("xdotool", "windowclose", self.window_id(title))
@@ -130,30 +151,68 @@ class Wayland(Display):  # sway's headless backend, with wayvnc's virtual pointe
     def active(self, title):
         return any(w["focused"] for w in self.shown(title))
 
-    def shot(self):
-        return picture(self.run("grim", "-t", "ppm", "-").stdout)
+    def shot(self, area=None):
+        if not area:
+            return picture(self.run("grim", "-t", "ppm", "-").stdout)
+        left, top, width, height = area
+        return lambda x, y, p=picture(self.run("grim", "-g", f"{left},{top} {width}x{height}", "-t", "ppm", "-")
+                                      .stdout): p(x - left, y - top)
 
-    def click(self, x, y, times=1):  # the pointer comes to rest before it presses, as a hand's does
+    def click(self, x, y, times=1, button=1):  # the pointer comes to rest before it presses, as a hand's does
         self.sway(f"seat seat0 cursor set {x} {y}")
         time.sleep(0.05)
         for _ in range(int(times)):
-            self.sway("seat seat0 cursor press button1")
-            self.sway("seat seat0 cursor release button1")
+            self.sway(f"seat seat0 cursor press button{button}")
+            self.sway(f"seat seat0 cursor release button{button}")
         self.sway("seat seat0 cursor set 0 0")  # out of the way: screenshots here show the pointer
+
+    def drag(self, x, y, to_x, to_y):
+        self.sway(f"seat seat0 cursor set {x} {y}")
+        time.sleep(0.05)
+        self.sway("seat seat0 cursor press button1")
+        for i in range(1, 6):
+            time.sleep(0.1)
+            self.sway(f"seat seat0 cursor set {x + (to_x - x) * i // 5} {y + (to_y - y) * i // 5}")
+        time.sleep(0.1)
+        self.sway("seat seat0 cursor release button1")
+        self.sway("seat seat0 cursor set 0 0")
 
     def keys(self, *keys):  # one wtype keyboard for the lot; modifiers held around their key
         self.run("wtype", *(word for *modifiers, key in (key.split("+") for key in keys) for word in (
             *(f for m in modifiers for f in ("-M", m)), "-k", key, *(f for m in modifiers for f in ("-m", m)),
             "-s", "40")))
 
-    def offer(self, text):  # wl-copy, too, goes on holding the text in the background
-        self.spawn("wl-copy", stdin=subprocess.PIPE).communicate(text.encode())
+    def offer(self, text, *primary):  # wl-copy, too, goes on holding the text in the background
+        self.spawn("wl-copy", *primary, stdin=subprocess.PIPE).communicate(text.encode())
+
+    def select(self, text):
+        self.offer(text, "--primary")
 
     def clipboard(self):
         return self.run("wl-paste", "--no-newline").stdout
 
     def close(self, title):
         self.sway(f'[title="^{re.escape(title)}$"] kill')
+
+    def move(self, title, x, y):
+        self.sway(f'[title="^{re.escape(title)}$"] move position {x} {y}')
+
+
+class Schemed(X11):  # X11 with a colour scheme, as a desktop's settings hand it to Qt (qt6ct, with Fusion)
+    def boot(self):
+        os.mkdir(config := os.path.join(self.dir.name, "qt6ct"))
+        with open(os.path.join(config, "qt6ct.conf"), "w") as conf:
+            conf.write(f"[Appearance]\ncustom_palette=true\ncolor_scheme_path={self.SCHEME}\nstyle=Fusion\n")
+        self.env |= {"XDG_CONFIG_HOME": self.dir.name, "QT_QPA_PLATFORMTHEME": "qt6ct"}
+        super().boot()
+
+
+class Dark(Schemed):
+    SCHEME = "/usr/share/qt6ct/colors/darker.conf"
+
+
+class HighContrast(Schemed):  # white and yellow on black
+    SCHEME = os.path.join(os.path.dirname(os.path.abspath(__file__)), "high_contrast.conf")
 
 
 class Reader(X11):  # X11 with the accessibility bus of the D-Bus session it runs in, read as a screen reader does
