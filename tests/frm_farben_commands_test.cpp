@@ -55,17 +55,18 @@ TEST_F(CommandTest, StoreFillsTheFirstWhiteSlotOnly) {
     for (std::size_t i = 4; i <= 16; ++i) Store();  // one more than there is room for
     std::fill(expected.begin() + 4, expected.end(), 255);
     EXPECT_EQ(Slots(), expected);
-    DoubleClick(form.txtFarbe[6]);  // the click picks the swatch, the double-click does nothing
-    DoubleClick(Slot(5));           // the click picks the slot's colour, the double-click empties it
+    DoubleClick(form.txtFarbe[47]);  // the click picks the swatch, the double-click does nothing
+    DoubleClick(Slot(15));           // the click picks the slot's colour, the double-click empties it
+    DoubleClick(Slot(5));
     EXPECT_EQ(Shown(), "FF0000 FF0000 - | 255 0 0");
     QTest::keyClick(Slot(0), Qt::Key_Delete, Qt::KeypadModifier);  // the keyboard's double-click
     EXPECT_EQ(form.txtFarbe[kDisplay]->BackColor(), 0xFFFFFE);
     form.txtFarbe_Click(6);
     Store();
     expected[0] = 0xFFC0C0;
-    expected[5] = kWhite;
+    expected[5] = expected[15] = kWhite;
     EXPECT_EQ(Slots(), expected);
-    EXPECT_EQ(form.txtFarbe[6]->BackColor(), 0xFFC0C0);
+    EXPECT_EQ(std::pair(form.txtFarbe[6]->BackColor(), form.txtFarbe[47]->BackColor()), std::pair(0xFFC0C0, 0x400040));
     Click(form.cmdFarben[11]);
     EXPECT_FALSE(form.isVisible()) << "Ende";
 }

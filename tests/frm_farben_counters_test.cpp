@@ -1,5 +1,8 @@
 // The component counters: presses, ticks, the turns at 255 and 0, Tipp, stop
 // all and start all. (Their pace in real time is shown end to end.)
+#include <QRegularExpression>
+#include <deque>
+
 #include "test_support.h"
 
 namespace test {
@@ -16,16 +19,45 @@ struct Script {
     // the field after each counter's tick, then the counters' flags (frmFarbenInspector) and the four
     // intervals, "s" after a suspended timer's
     const char* expected;
+    int column = 0;  // the script as it runs for green (1) or blue (2)
 };
-void PrintTo(const Script& script, std::ostream* os) { *os << script.name; }
+
+// A script of one counter alone runs with the other columns' boxes set the other way, so that a counter
+// that reads them steps differently; one of all three with the boxes as at start.
+bool Alone(const char* steps) { return !QString(steps).contains(QRegularExpression("[gb]|sta|stop")); }
+void PrintTo(const Script& script, std::ostream* os) { *os << script.name << " column " << script.column; }
+
+// A script of the red counter alone, moved to another column: its field, buttons, boxes and timer.
+Script InColumn(const Script& red, int column) {
+    static std::deque<std::string> texts;  // the scripts' texts live as long as the test program
+    const char letter = "rgb"[column];
+    const QStringList parts = QString(red.expected).split(" | ");
+    QStringList state = parts[1].split(' ');  // three counters' flags, four intervals
+    state.move(0, column);
+    state.move(3, 3 + column);
+    if (column != 0) state[3] = "100";  // Timer1 keeps its start interval, untouched
+    texts.push_back(QString(red.steps).replace('r', letter).replace(QString("sta%1t").arg(letter), "start")
+                        .toStdString());
+    texts.push_back((parts[0] + " | " + state.join(' ')).toStdString());
+    Script moved = red;
+    moved.steps = texts[texts.size() - 2].c_str();
+    moved.expected = texts.back().c_str();
+    moved.column = column;
+    return moved;
+}
 
 class CounterTest : public WindowTest, public ::testing::WithParamInterface<Script> {};
 
 TEST_P(CounterTest, StepsTurnsAndPresses) {
     const Script& script = GetParam();
-    form.txtRGB[0]->SetText(script.red);
-    form.Check3->SetValue(script.fiveStep);
-    form.Check6->SetValue(script.tipp);
+    const auto c = static_cast<std::size_t>(script.column);
+    form.txtRGB[c]->SetText(script.red);
+    const std::array fiveStep = {form.Check3, form.Check4, form.Check5}, tipp = {form.Check6, form.Check7, form.Check8};
+    for (std::size_t k = 0; k < 3; ++k) {
+        const bool own = k == c || !Alone(script.steps);
+        fiveStep[k]->SetValue(script.fiveStep == own);
+        tipp[k]->SetValue(script.tipp == own);
+    }
     std::string seen;
     for (const QString& step : QString(script.steps).split(' ')) {
         const std::size_t k = QString("rgbu").indexOf(step[0]);
@@ -39,7 +71,7 @@ TEST_P(CounterTest, StepsTurnsAndPresses) {
         }
     }
     seen += "|";
-    for (int c = 0; c < 3; ++c) seen += " " + state.Flags(c);
+    for (int k = 0; k < 3; ++k) seen += " " + state.Flags(k);
     for (tk::Timer* timer : {&form.Timer1, &form.Timer2, &form.Timer3, &form.Timer4}) {
         seen += " " + std::to_string(timer->Interval()) + (timer->Interval() > 0 && !timer->Ticking() ? "s" : "");
     }
@@ -50,7 +82,7 @@ TEST_P(CounterTest, StepsTurnsAndPresses) {
 // in the same tick. 0 stands for one tick. A press in the direction of motion
 // stops the counter, against it reverses it; start all presses each counter's
 // button of its resume direction. With Tipp, a press makes one step.
-INSTANTIATE_TEST_SUITE_P(Scripts, CounterTest, ::testing::ValuesIn(std::vector<Script>{
+const std::vector<Script> kScripts = {
     {"UpByFive", "0", true, false, "r+ rt rt", "5 10 | U-u --- --- 200 0 0 50"},
     {"UpByOne", "0", false, false, "r+ rt rt", "1 2 | U-u --- --- 200 0 0 50"},
     {"TurnAt255ByOne", "252", false, false, "r+ rt rt rt rt", "253 254 254 253 | -D- --- --- 200 0 0 50"},
@@ -71,7 +103,23 @@ INSTANTIATE_TEST_SUITE_P(Scripts, CounterTest, ::testing::ValuesIn(std::vector<S
     {"TippByOne", "100", false, true, "r+ rt rt", "101 101 | --u --- --- 0 0 0 50"},
     {"TippAt255", "255", true, true, "r+ rt", "255 | --- --- --- 0 0 0 50"},
     {"TippAt0", "0", true, true, "r- rt", "0 | --u --- --- 0 0 0 50"},
-}), [](const auto& test) { return std::string(test.param.name); });
+};
+
+// Every script of one counter for each of the three columns; the scripts of all three counters once.
+std::vector<Script> EveryColumn() {
+    std::vector<Script> all;
+    for (const Script& script : kScripts) {
+        all.push_back(script);
+        if (!Alone(script.steps)) continue;
+        all.push_back(InColumn(script, 1));
+        all.push_back(InColumn(script, 2));
+    }
+    return all;
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, CounterTest, ::testing::ValuesIn(EveryColumn()), [](const auto& test) {
+    return std::string(test.param.name) + "rgb"[test.param.column];
+});
 
 }  // namespace
 }  // namespace test

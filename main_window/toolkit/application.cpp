@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "clipboard.h"
+
 #include <QStringList>
 #include <array>
 #include <cstdio>
@@ -35,6 +37,7 @@ void HoldOrEnd(QtMsgType type, const QMessageLogContext& /*context*/, const QStr
 
 void EndToolkit::operator()(QApplication* application) const {
     if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        Clipboard::FreeTextsTakenOver();
         gLeftStanding = application;
         return;
     }

@@ -138,11 +138,15 @@ void TextBox::UseWindowBackground() {
 // selection colour. A box on the window's background takes the window's text
 // colour. Again whenever the colour scheme changes while the program runs.
 void TextBox::UpdateColours() {
-    QPalette colours = palette();
-    const QColor base = mWindowBackground ? colours.color(QPalette::Window) : ToQColor(mBackColor);
-    colours.setColor(QPalette::Base, base);
-    colours.setColor(QPalette::Text, mWindowBackground ? colours.color(QPalette::WindowText) : ReadableOn(base));
-    if (!mWindowBackground) {
+    // From the scheme's colours as the container has them, not from the box's
+    // own: a role set here once would never follow the scheme again.
+    QPalette colours = parentWidget() ? parentWidget()->palette() : QGuiApplication::palette();
+    if (mWindowBackground) {
+        colours.setColor(QPalette::Base, colours.color(QPalette::Window));
+        colours.setColor(QPalette::Text, colours.color(QPalette::WindowText));
+    } else {
+        colours.setColor(QPalette::Base, ToQColor(mBackColor));
+        colours.setColor(QPalette::Text, ReadableOn(ToQColor(mBackColor)));
         colours.setColor(QPalette::HighlightedText, ReadableOn(colours.color(QPalette::Highlight)));
     }
     setPalette(colours);  // changes nothing where nothing changed

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The unit and window tests once more, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer (cmake/sanitizers.cmake) into build-sanitize/,
-# and the end-to-end user paths on X11 against that build of the program on
-# a real X server. Any sanitizer report ends the program or test that raised
+# and the end-to-end user paths on X11 and on Wayland against that build of
+# the program on a real display server. Any sanitizer report ends the program or test that raised
 # it, and any failed test fails this stage. Reports from inside system
 # libraries are suppressed narrowly in tests/sanitizer/asan.supp and
 # lsan.supp, one documented line each.
@@ -27,5 +27,5 @@ cmake -S "$PROJECT_ROOT" -B "$SANITIZE_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 cmake --build "$SANITIZE_DIR"
 ctest --test-dir "$SANITIZE_DIR" -LE e2e --output-on-failure --no-tests=error \
   -j "$(nproc)" --timeout 1200
-ctest --test-dir "$SANITIZE_DIR" -L e2e -R '^e2e\.x11\.' --output-on-failure --no-tests=error \
+ctest --test-dir "$SANITIZE_DIR" -L e2e -R '^e2e\.(x11|wayland)\.' --output-on-failure --no-tests=error \
   -j "$(nproc)" --timeout 300
