@@ -99,7 +99,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, EntryTest, ::testing::ValuesIn(std::vector<Row>{
     {"TextModeUntilTheTick", {C("chart17"), kTick, kTextMode, C("vga9"), kTick}, "FF0000 FF0000 255 | 255 0 0 VGA red"},
     {"TextModeUntickedByHand", {C("chart17"), kTick, kTextMode, kTextMode}, "FFFFFF - 255 | 255 0 0"},
     {"SwatchLeavesTextMode", {kTextMode, C("vga6"), C("chart17"), kTick}, "FF0000 FF0000 255 | 255 0 0 teal"},
-    {"VgaPickClearsTheName", {kTextMode, C("vga1"), kTextMode, C("vga4")}, "000080 000080 - | 0 0 128"},
     {"CodeFieldClickLeavesTextModeBlank", {C("chart17"), kTick, kTextMode, C("code"), kTick}, "FFFFFF - 255 | 255 0 0"},
     {"CodeInTextMode", {C("code"), kTextMode, K("code", "FF8000"), kEnter}, "FF8000 FF8000 33023 | 255 128 0"},
     {"SameCodeInTextMode", {kPickOrange, kTick, C("code"), kTextMode, K("code", "FF8000"), kEnter},

@@ -16,7 +16,24 @@
 #include "colour_value.h"
 #include "frm_farben.h"
 #include "frm_farben_xl.h"
-#include "frm_farben_inspector.h"
+
+// Read access to the main window's private state, for the tests.
+class frmFarbenInspector {
+public:
+    explicit frmFarbenInspector(const frmFarben& form) : f(form) {}
+    bool RgbActive() const { return f.mRgbActive; }
+    bool Updating() const { return f.mUpdating; }
+    // A counter's flags: "U" moving up, "D" moving down, "u" resuming upward, or "-" each.
+    std::string Flags(int component) const {
+        const bool flags[3][3] = {{f.mRedUp, f.mRedDown, f.mRedResumeUp}, {f.mGreenUp, f.mGreenDown, f.mGreenResumeUp},
+                                  {f.mBlueUp, f.mBlueDown, f.mBlueResumeUp}};
+        const bool* c = flags[component];
+        return std::string(c[0] ? "U" : "-") + (c[1] ? "D" : "-") + (c[2] ? "u" : "-");
+    }
+
+private:
+    const frmFarben& f;
+};
 
 namespace test {
 
@@ -112,7 +129,6 @@ protected:
     tk::TextBox* Code() const { return form.txtFarbe[kCode]; }
     tk::TextBox* Slot(std::size_t i) const { return form.txtFarbe[kFirstSlot + i]; }
     void Tick() { test::Tick(form.Timer4); }
-    static std::string Clipboard() { return QGuiApplication::clipboard()->text().toStdString(); }
 
     frmFarben form;
     frmFarbenInspector state{form};

@@ -11,10 +11,6 @@ TEST(ToolkitTest, TimersTickAtAPositiveIntervalUntilStoppedOrSuspended) {
     timer.OnTick([&ticks] { ++ticks; });
     timer.SetInterval(10000);
     test::Tick(timer);
-    const int remaining = tk::TimerInspector::RemainingTime(timer);
-    QTest::qWait(20);
-    timer.SetInterval(10000);
-    EXPECT_LT(tk::TimerInspector::RemainingTime(timer), remaining) << "the same interval keeps the running period";
     timer.Suspend();
     test::Tick(timer);
     EXPECT_EQ(ticks, 1);

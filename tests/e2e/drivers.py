@@ -223,6 +223,6 @@ class Reader(X11):  # X11 with the accessibility bus of the D-Bus session it run
 
     def tree(self, title):  # the program's window of that name and every node below it, in the tree's order
         import pyatspi  # only now: imported sooner, it would have the session bus start a launcher of its own
-        nodes = lambda node: [node, *(below for child in node for below in nodes(child))]
+        self.atspi, nodes = pyatspi, lambda node: [node, *(below for child in node for below in nodes(child))]
         return next((nodes(window) for app in pyatspi.Registry.getDesktop(0) if app.name == "Tessivo"
                      for window in app if window.name == title), [])

@@ -67,8 +67,9 @@ vga_box_text_mode: label vga_name empty; click vga4; shows 000080; click vga_tex
 custom_slots: chart48 FFFFFF; click chart20; click save; chart48 00FF00; chart49 FFFFFF; click chart22;
   display 0000FF; click chart48 2; chart48 FFFFFF; display 00FF00; click chart17; click save; chart48 FF0000
 counters_stop_start: click red_up; counts display ++0000; key alt+s; still; key alt+a; counts display ......
-copy_all_and_selection: clip; enter code 1a2b3c; key Return; shows 1A2B3C; click code;
-  key Home Right Right shift+Right shift+Right; copy 2B; click chart20; display 00FF00; clip 2B
+copy_all_and_selection: active main; paste old; key alt+c; clip; enter code 1a2b3c; key Return; shows 1A2B3C; click code;
+  key ctrl+a; copy 1A2B3C; key Home Right Right shift+Right shift+Right; click copy; clip 2B; click copy; clip 2B;
+  click chart20; display 00FF00; clip 2B; click copy; clip 00FF00
 large_window: click chart27; click large; xl C0C000; click xl; close xl; chart48 C0C000;
   click red_up; counts display ..C000; click large; same xl display; counts xl ..C000;
   click xl; close xl; chart49 ..C000; still chart49; key alt+s; click chart20; display 00FF00
@@ -81,7 +82,6 @@ large_window_destroyed (x11 only: no Wayland client can destroy another's window
   over xl main; modal xl main; destroy xl; click chart17; shows FF0000; click large; window xl; close xl
 typed_component_alt_keys: enter red 200; key End alt+x alt+q; display C80000; key ctrl+a ctrl+c; clip 200; copy C80000;
   enter code ff8000; key alt+z Return; shows FF8000
-pasted_code: paste #ff8000\n; click code; key ctrl+a ctrl+v Return; shows FF8000
 command_line: args -reverse -qwindowtitle Foo -style windows -platform offscreen --unknown; window main 392 173;
   vga_text FFFFFF; chart17 FF0000; key alt+e; exit 0
 pasted_keys_and_buttons: click chart20; display 00FF00; paste 1a2\n; click decimal; key ctrl+a ctrl+v;
@@ -188,8 +188,8 @@ def contrast(a, b):  # of two colours RRGGBB, as WCAG measures it: (lighter + 0.
 def inside(d, name, start=0, end=None):  # a control's pixels within its frame (or from START to END on its
     x, y, w, h = spot(d, name, whole=True)  # left), by rows, and its ground: their most frequent colour
     pixel, inset = d.shot(), 3 * d.scale
-    rows = [[pixel(x + i, y + j) for i in range(max(inset, int(start) * d.scale), int(end or w - inset) * d.scale)]
-            for j in range(inset, h - inset)]
+    xs = range(max(inset, int(start) * d.scale), int(end) * d.scale if end else w - inset)
+    rows = [[pixel(x + i, y + j) for i in xs] for j in range(inset, h - inset)]
     return rows, Counter(c for row in rows for c in row).most_common(1)[0][0]
 
 
@@ -301,8 +301,8 @@ def field_texts(seen):  # the texts of the code, decimal, red, green and blue fi
 
 
 def reads(d, *texts):
-    wait_until(lambda: field_texts([(n.getRoleName(), n.name, n.description, n) for n in d.tree(TITLES["main"])]),
-               lambda seen: seen == list(texts))
+    heard = lambda: field_texts([(n.getRoleName(), n.name, n.description, n) for n in d.tree(TITLES["main"])])
+    wait_until(heard, lambda seen: seen == list(texts))
 
 
 def node(d, *name):  # the first in the main window so named
@@ -317,14 +317,12 @@ def act(verb):  # a control's action so named ("Press", "Toggle"), as a screen r
 
 
 def ticked(d, answer, *name):
-    import pyatspi
-    wait_until(lambda: node(d, *name).getState().contains(pyatspi.STATE_CHECKED) == (answer == "yes"))
+    wait_until(lambda: node(d, *name).getState().contains(d.atspi.STATE_CHECKED) == (answer == "yes"))
 
 
 def tabs(d):  # Tab, step by step, and the name of the control that has the focus after each
-    import pyatspi
     nodes = d.tree(TITLES["main"])
-    focused = lambda: next((i for i, n in enumerate(nodes) if n.getState().contains(pyatspi.STATE_FOCUSED)), None)
+    focused = lambda: next((i for i, n in enumerate(nodes) if n.getState().contains(d.atspi.STATE_FOCUSED)), None)
     path = [wait_until(focused, lambda seen: seen is not None)]
     for _ in TAB_CHAIN:
         d.keys("Tab")
@@ -344,8 +342,6 @@ STEPS = {
     "key": lambda d, *keys: d.keys(*keys),
     "paste": lambda d, text: d.offer(text.replace(r"\n", "\n")),
     "select": lambda d, text: d.select(text.replace(r"\n", "\n")),
-    "drag": drag,
-    "menu": menu,
     "field": lambda d, name, text: (d.click(*spot(d, name)), d.keys("ctrl+a", "ctrl+c"), STEPS["clip"](d, text)),
     "close": lambda d, w: (d.close(TITLES[w]), STEPS["gone"](d, w)),
     "gone": lambda d, w: wait_until(lambda: not d.window(TITLES[w])),
@@ -355,7 +351,6 @@ STEPS = {
         lambda: (d.window(TITLES[w]) and d.move(TITLES[w], x, y), d.window(TITLES[w]))[1],
         lambda seen: seen and abs(seen[0] - int(x)) + abs(seen[1] - int(y)) < 50),
     "modal": lambda d, w, owner: wait_until(lambda: d.modal(TITLES[w], TITLES[owner])),
-    "over": over,
     "clip": lambda d, text="": wait_until(d.clipboard, lambda seen: seen == text.encode()),
     "copy": lambda d, text: (STEPS["key"](d, "alt+c"), STEPS["clip"](d, text)),
     "shows": lambda d, code: (STEPS["see"](d, "display", code), STEPS["copy"](d, code)),
@@ -363,27 +358,17 @@ STEPS = {
         not size or seen[2:] == tuple(d.scale * int(v) for v in size))),
     "see": lambda d, name, code: wait_until(look(d, name), lambda seen: re.fullmatch(code, *seen)),
     "same": lambda d, *names: wait_until(look(d, *names), lambda seen: len(set(seen)) == 1),
-    "boxes": boxes,
-    "lines": lines,
-    "readable": readable,
-    "counts": counts,
-    "pace": pace,
-    "typed": typed,
-    "follows": follows,
     "still": lambda d, name="display": wait_until(lambda: watch(d, name, 0.6), lambda seen: len(seen) == 1),
     "label": lambda d, name, shows: wait_until(flat(d, name), lambda one: one == (shows == "empty")),
-    "hears": hears,
-    "reads": reads,
     "press": act("Press"),
     "toggle": act("Toggle"),
-    "ticked": ticked,
     "write": lambda d, name, text: node(d, FIELDS[name]).queryEditableText().setTextContents(text),
     "insert": lambda d, name, at, text: node(d, FIELDS[name]).queryEditableText().insertText(int(at), text, len(text)),
     "focus": lambda d, *name: node(d, *name).queryComponent().grabFocus(),
     "frame": lambda d, w: wait_until(lambda: [n.getRoleName() for n in d.tree(TITLES[w])[:1]] == ["frame"]),
-    "tabs": tabs,
     "exit": lambda d, status: wait_until(d.app.poll, lambda seen: seen == int(status)),
-}
+} | {step.__name__: step for step in (drag, menu, over, boxes, lines, readable, counts, pace, typed, follows, hears,
+                                      reads, ticked, tabs)}
 
 ROWS, ONLY = {}, {}  # a row's steps, and the displays it alone runs on, if it is marked so
 for name, only, steps in (re.fullmatch(r"(\w+)(?: \(([\w, ]+) only: [^)]*\))?: (.*)", row).groups()
