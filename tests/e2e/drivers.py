@@ -4,8 +4,8 @@
 # -> (left, top, width, height) of the shown window of that title in screen pixels, else None; shot() ->
 # pixel(x, y) -> "RRGGBB" of a screenshot; scale, the device pixel ratio. The person's hands: click(x, y,
 # times, button), keys(*keys) in X keysym names with "+" after modifiers ("ctrl+a", "Return"), drag(x, y,
-# to_x, to_y) with the left button, offer(text) puts text on the clipboard, select(text) makes it the
-# selection that the middle button pastes, clipboard() reads it, close(title) asks the window manager to
+# to_x, to_y) with the left button, offer(text, primary) puts text on the clipboard (or makes it the
+# selection that the middle button pastes), clipboard() reads it, close(title) asks the window manager to
 # close a window, move(title, x, y) moves it.
 import glob, json, os, re, shutil, subprocess, tempfile, time
 
@@ -84,11 +84,8 @@ class X11(Display):  # Xvfb, and openbox, which turns close requests into WM_DEL
     def keys(self, *keys):
         self.run("xdotool", "key", "--delay", "40", *keys)
 
-    def offer(self, text, selection="clip"):  # xclip goes on holding the text in the background
-        self.spawn("xclip", "-sel", selection, stdin=subprocess.PIPE).communicate(text.encode())
-
-    def select(self, text):
-        self.offer(text, "primary")
+    def offer(self, text, primary=False):  # xclip goes on holding the text in the background
+        self.spawn("xclip", "-sel", "primary" if primary else "clip", stdin=subprocess.PIPE).communicate(text.encode())
 
     def clipboard(self):
         return self.run("xclip", "-o", "-sel", "clip").stdout
@@ -182,11 +179,8 @@ class Wayland(Display):  # sway's headless backend, with wayvnc's virtual pointe
             *(f for m in modifiers for f in ("-M", m)), "-k", key, *(f for m in modifiers for f in ("-m", m)),
             "-s", "40")))
 
-    def offer(self, text, *primary):  # wl-copy, too, goes on holding the text in the background
-        self.spawn("wl-copy", *primary, stdin=subprocess.PIPE).communicate(text.encode())
-
-    def select(self, text):
-        self.offer(text, "--primary")
+    def offer(self, text, primary=False):  # wl-copy, too, goes on holding the text in the background
+        self.spawn("wl-copy", *["--primary"][:primary], stdin=subprocess.PIPE).communicate(text.encode())
 
     def clipboard(self):
         return self.run("wl-paste", "--no-newline").stdout
