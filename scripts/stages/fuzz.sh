@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fuzzes the colour operations with libFuzzer for a bounded time: builds the
 # fuzz target of fuzz/ with clang into build-fuzz/ and runs it as a ctest test
-# on its corpus. It runs 60 s by default; set TESSIVO_FUZZ_SECONDS to run
+# on its corpus. It runs 30 s by default; set TESSIVO_FUZZ_SECONDS to run
 # longer (or shorter), e.g.
 #   TESSIVO_FUZZ_SECONDS=600 bash scripts/stages/fuzz.sh
 # Prints the executions. Fails on any finding; the input that raised it is
@@ -12,7 +12,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../common.sh"
 install_missing_packages clang libclang-rt-14-dev
 
 FUZZ_DIR="$PROJECT_ROOT/build-fuzz"
-SECONDS_PER_TARGET="${TESSIVO_FUZZ_SECONDS:-60}"
+SECONDS_PER_TARGET="${TESSIVO_FUZZ_SECONDS:-30}"
 export TESSIVO_FUZZ_SECONDS="$SECONDS_PER_TARGET"
 export UBSAN_OPTIONS="print_stacktrace=1"
 
