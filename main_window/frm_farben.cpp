@@ -36,14 +36,13 @@ QString FromUtf8(std::string_view text) {
 }
 
 // Puts a control in its place. Its tooltip is also what a screen reader
-// reads as its name, unless it has a better one.
+// reads as its name, unless it has a better one (and, as ever, its description).
 template <class Control>
 Control* Place(Control* control, const tk::TwipsRect& place, std::string_view tooltip = {}) {
     control->setGeometry(tk::ToPixels(place));
     if (!tooltip.empty()) {
         control->setToolTip(FromUtf8(tooltip));
         control->setAccessibleName(FromUtf8(tooltip));
-        control->setAccessibleDescription(FromUtf8(tooltip));
     }
     return control;
 }

@@ -40,11 +40,12 @@ void frmFarben::CopyCode() {
 }
 
 // Waits in the large window's modal loop until the user closes it; the
-// window is then destroyed and made anew on the next press.
+// window is then destroyed and made anew on the next press. (A press while it
+// is shown only brings it to the front.)
 void frmFarben::ShowLarge() {
     if (!mFarbenXL) mFarbenXL = std::make_unique<frmFarbenXL>(this, *this);
     mFarbenXL->SetBackColor(DisplayColour());
-    mFarbenXL->ShowModal();
+    if (!mFarbenXL->ShowModal()) return;
     mFarbenXL.reset();
     tk::LetPendingEventsRun();
 }

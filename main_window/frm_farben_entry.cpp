@@ -32,14 +32,9 @@ void frmFarben::txtDecimal_KeyPress(int& KeyCode) { AdmitDigitsOnly(KeyCode); }
 void frmFarben::txtRGB_Change(std::int16_t Index) {
     tk::TextBox& field = *txtRGB[static_cast<std::size_t>(Index)];
     field.PlaceCaretAtEnd();
-    const double value = LeadingNumber(field.Text());
-    // Out-of-range text (typed above 255, or pasted below 0) is corrected in
-    // place; the write runs this handler again for the corrected text.
-    if (value > kComponentMax) {
-        field.SetText(DecimalText(kComponentMax));
-    } else if (value < 0) {
-        field.SetText(kZero);
-    }
+    // A value above 255 is corrected in place; the write runs this handler
+    // again for the corrected text. (The field holds digits only.)
+    if (LeadingNumber(field.Text()) > kComponentMax) field.SetText(DecimalText(kComponentMax));
     ArmRgbUpdate();
 }
 
@@ -61,13 +56,8 @@ void frmFarben::Timer4_Timer() {
 }
 
 void frmFarben::txtDecimal_Change() {
-    const double value = LeadingNumber(txtDecimal->Text());
     // Corrected in place; the write runs this handler to its end first.
-    if (value > kWhite) {
-        txtDecimal->SetText(DecimalText(kWhite));
-    } else if (value < 0) {
-        txtDecimal->SetText(kZero);
-    }
+    if (LeadingNumber(txtDecimal->Text()) > kWhite) txtDecimal->SetText(DecimalText(kWhite));
     if (const auto colourValue = NearestInteger(LeadingNumber(txtDecimal->Text()))) {
         txtFarbe[design::kDisplay]->SetBackColor(*colourValue);
     }
@@ -123,8 +113,7 @@ void frmFarben::ShowRgbColor() {
 }
 
 // The colour of the three component texts: hex code, reversed code, value.
-// A component that came in as pasted text and is no number leaves everything
-// as it was, and the colour stays.
+// A component field left empty leaves everything as it was.
 bool frmFarben::ComposeFromComponents() {
     std::optional<std::string> code =
         HexCodeFromComponents(txtRGB[0]->Text(), txtRGB[1]->Text(), txtRGB[2]->Text());
@@ -155,8 +144,7 @@ void frmFarben::txtFarbe_KeyPress(std::int16_t Index, int& KeyCode) {
         KeyCode = kDiscard;
     }
     if (KeyCode >= 'a') KeyCode -= kLowerToUpper;
-    // Enter is looked for first: the length of the text is worked out only
-    // for it, not for every character of a long text pasted in.
+    // Enter is looked for first: the other conditions concern it alone.
     if (KeyCode == kEnter && !mUpdating &&
         txtFarbe[design::kCodeField]->Length() <= static_cast<int>(kHexCodeLength)) {
         HtmlCodeToRgb();

@@ -50,7 +50,8 @@ TEST(ColourReadingTest, DecimalsInAndOut) {
     ExpectTable<Int, Str>(DecimalText, {{0, "0"}, {16777215, "16777215"}});
     // blanks count for nothing; "&H"/"&O" read hexadecimal and octal, up to four hex digits as 16 bits
     ExpectTable<Text, double>(LeadingNumber, {{"", 0}, {"  12 3", 123}, {"1e3", 1000}, {"12,5", 12}, {"abc", 0},
-        {"255x", 255}, {"007", 7}, {"1.5", 1.5}, {"&HFF", 255}, {"&HFFFF", -1}, {"&O777", 511}});
+        {"255x", 255}, {"007", 7}, {"-1.5e1x", -15}, {"1E-2", 0.01}, {"1e+400", INFINITY}, {"1e-400", 0},
+        {"&HFF", 255}, {"&hFFFF", -1}, {"&O777", 511}, {"&o17", 15}, {"&X12", 0}, {"&", 0}});
     // white space before and after the number only; fractions to the even neighbour
     ExpectTable<Text, std::optional<std::int32_t>>(TextToInteger, {{"007", 7}, {" 5 ", 5}, {"2.5", 2}, {"3.5", 4},
         {"12abc", kFails}, {"", kFails}, {"1 2", kFails}, {"2147483648", kFails}});

@@ -99,7 +99,8 @@ std::vector<std::size_t> Play(std::uint64_t seed, std::size_t soak, std::size_t 
             }
         } else if (roll < 92) {
             const bool digit = below(2);
-            const Key key = digit ? Key{Qt::Key(Qt::Key_0 + detail % 10), "0123456789" + detail % 10} : kKeys[detail % 23];
+            const Key key = digit ? Key{Qt::Key(Qt::Key_0 + detail % 10), "0123456789" + detail % 10}
+                                  : kKeys[detail % std::size(kKeys)];
             field->setFocus();
             QTest::sendKeyEvent(QTest::Click, field, key.key, QString::fromUtf8(key.text, digit ? 1 : -1), key.modifiers);
         } else {

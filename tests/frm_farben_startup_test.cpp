@@ -37,7 +37,7 @@ TEST_F(StartupTest, FieldsFollowAColourSchemeThatChanges) {
     }
     QApplication::setPalette(dark);
     QCoreApplication::sendPostedEvents();  // the widgets learn of it from a posted event
-    Code()->SetBackColor(0x000080);        // a background of its own: white text on dark blue
+    Code()->SetBackColor(0x000080);        // a background of its own: white text on dark red
     QStringList seen;
     for (QWidget* field : std::initializer_list<QWidget*>{form.txtRGB[1], Code(), form.txtDecimal}) {
         for (const auto role : {QPalette::Base, QPalette::Text, QPalette::HighlightedText}) {

@@ -56,7 +56,6 @@ public:
         QTimerEvent tick(timer.mTimer.timerId());
         QCoreApplication::sendEvent(&timer.mTimer, &tick);
     }
-    static int RemainingTime(const tk::Timer& timer) { return timer.mTimer.remainingTime(); }
 };
 
 namespace test {

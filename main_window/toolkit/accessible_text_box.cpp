@@ -1,9 +1,10 @@
 #include "accessible_text_box.h"
 
 #include <QAccessibleWidget>
-#include <QFontMetrics>
 
+#include "accessible_role.h"
 #include "text_box.h"
+#include "window.h"
 
 namespace tk {
 namespace {
@@ -43,41 +44,36 @@ public:
     QString text(int start, int end) const override { return Box().text().mid(start, end - start); }
     int characterCount() const override { return static_cast<int>(Box().text().size()); }
     int cursorPosition() const override { return Box().cursorPosition(); }
-    void setCursorPosition(int position) override { Box().setCursorPosition(position); }
     int selectionCount() const override { return Box().hasSelectedText() ? 1 : 0; }
     void selection(int index, int* start, int* end) const override {
         const bool selected = index == 0 && Box().hasSelectedText();
         *start = selected ? Box().selectionStart() : 0;
         *end = selected ? Box().selectionEnd() : 0;
     }
+    // The caret and the selection (which "Copy" reads) move only while the window takes input.
+    void setCursorPosition(int position) override {
+        if (TakesInput(Box())) Box().setCursorPosition(position);
+    }
     void addSelection(int start, int end) override { setSelection(0, start, end); }
     void setSelection(int index, int start, int end) override {
-        if (index == 0) Box().setSelection(start, end - start);
+        if (index == 0 && TakesInput(Box())) Box().setSelection(start, end - start);
     }
     void removeSelection(int index) override {
-        if (index == 0) Box().deselect();
+        if (index == 0 && TakesInput(Box())) Box().deselect();
     }
     QString attributes(int offset, int* start, int* end) const override {
         *start = *end = offset;  // a line edit has no text attributes
         return {};
     }
     void scrollToSubstring(int start, int end) override {
-        Box().setCursorPosition(end);
-        Box().setCursorPosition(start);
+        setCursorPosition(end);
+        setCursorPosition(start);
     }
     int offsetAtPoint(const QPoint& point) const override {
         return Box().cursorPositionAt(Box().mapFromGlobal(point));
     }
-    // Where a character stands on the screen, as far as the text is not scrolled.
     QRect characterRect(int offset) const override {
-        const QString text = Box().text();
-        if (offset < 0 || offset >= text.size()) return {};
-        const QFontMetrics metrics(Box().font());
-        const QRect contents = Box().contentsRect().marginsRemoved(Box().textMargins());
-        const int left = contents.left() + metrics.horizontalAdvance(text.left(offset));
-        const QRect character(left, contents.center().y() - metrics.height() / 2,
-                              metrics.horizontalAdvance(text.at(offset)), metrics.height());
-        return character.translated(Box().mapToGlobal(QPoint(0, 0)));
+        return Box().CharacterRect(offset).translated(Box().mapToGlobal(QPoint(0, 0)));
     }
 
     // Writes, as pasted text.
@@ -91,12 +87,6 @@ private:
 
 }  // namespace
 
-void ExposeTextBoxesToScreenReaders() {
-    static const bool installed = (QAccessible::installFactory([](const QString&, QObject* object) {
-        auto* box = dynamic_cast<TextBox*>(object);
-        return box ? static_cast<QAccessibleInterface*>(new AccessibleTextBox(box)) : nullptr;
-    }), true);
-    (void)installed;
-}
+void ExposeTextBoxesToScreenReaders() { ExposeToScreenReadersAs<TextBox, AccessibleTextBox>(); }
 
 }  // namespace tk

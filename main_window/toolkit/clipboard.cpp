@@ -26,7 +26,7 @@ void SetText(std::string_view text) {
     auto* data = new QMimeData;
     data->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     gHandedOver.emplace_back(data);
-    clipboard->setMimeData(data);  // the clipboard owns it from now on
+    clipboard->setMimeData(data);  // the clipboard's from now on, as long as it holds it
 }
 
 void FreeTextsTakenOver() {

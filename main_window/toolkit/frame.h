@@ -14,7 +14,7 @@ class Frame : public QFrame {
 public:
     explicit Frame(QWidget* parent) : QFrame(parent) {
         setFrameStyle(QFrame::Box | QFrame::Sunken);
-        ExposeToScreenReadersAs<Frame, QAccessible::Grouping>();
+        ExposeToScreenReadersAs<Frame, QAccessibleWidget, QAccessible::Grouping>();
     }
 };
 

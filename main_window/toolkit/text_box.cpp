@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -119,7 +120,7 @@ std::string TextBox::SelText() const {
     return {};
 }
 
-void TextBox::PlaceCaretAtEnd() { setCursorPosition(static_cast<int>(text().size())); }
+void TextBox::PlaceCaretAtEnd() { setCursorPosition(Length()); }
 
 void TextBox::SetBackColor(ColourValue value) {
     if (value == mBackColor) return;
@@ -138,16 +139,18 @@ void TextBox::UseWindowBackground() {
 // selection colour. A box on the window's background takes the window's text
 // colour. Again whenever the colour scheme changes while the program runs.
 void TextBox::UpdateColours() {
-    // From the scheme's colours as the container has them, not from the box's
-    // own: a role set here once would never follow the scheme again.
-    QPalette colours = parentWidget() ? parentWidget()->palette() : QGuiApplication::palette();
-    if (mWindowBackground) {
-        colours.setColor(QPalette::Base, colours.color(QPalette::Window));
-        colours.setColor(QPalette::Text, colours.color(QPalette::WindowText));
-    } else {
-        colours.setColor(QPalette::Base, ToQColor(mBackColor));
-        colours.setColor(QPalette::Text, ReadableOn(ToQColor(mBackColor)));
-        colours.setColor(QPalette::HighlightedText, ReadableOn(colours.color(QPalette::Highlight)));
+    // From the scheme's colours as the container has them, in every colour
+    // group; only the roles set here are the box's own, the others follow.
+    const QPalette scheme = parentWidget() ? parentWidget()->palette() : QGuiApplication::palette();
+    QPalette colours;
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor base = mWindowBackground ? scheme.color(group, QPalette::Window) : ToQColor(mBackColor);
+        colours.setColor(group, QPalette::Base, base);
+        colours.setColor(group, QPalette::Text,
+                         mWindowBackground ? scheme.color(group, QPalette::WindowText) : ReadableOn(base));
+        if (!mWindowBackground) {
+            colours.setColor(group, QPalette::HighlightedText, ReadableOn(scheme.color(group, QPalette::Highlight)));
+        }
     }
     setPalette(colours);  // changes nothing where nothing changed
 }
@@ -238,22 +241,38 @@ QString TextBox::Typable(const QString& text) {
     return kept;
 }
 
-void TextBox::EnterText(int start, int end, const QString& text) {
-    if (isReadOnly() || !TakesInput(*this)) return;
+bool TextBox::EnterText(int start, int end, const QString& text) {
+    if (isReadOnly() || !TakesInput(*this) || start < 0 || start > end || end > Length()) return false;
     const QString typable = Typable(text);
-    if (typable.isEmpty() && !text.isEmpty()) return;  // its characters typed would change nothing
+    if (typable.isEmpty() && !text.isEmpty()) return false;  // its characters typed would change nothing
     SeparateUndoSteps();
     setSelection(start, end - start);
     insert(typable);
     SeparateUndoSteps();
+    return true;
 }
 
-// The line edit begins a new undo step when its caret moves: so entered text
-// is a step of its own, not one with the characters typed next to it.
+// The line edit begins a new undo step when its caret moves, or when it is
+// cleared: so entered text is a step of its own, not one with what was typed
+// or deleted next to it.
 void TextBox::SeparateUndoSteps() {
+    if (text().isEmpty()) {
+        clear();  // nothing to clear, and no caret to move
+        return;
+    }
     const int at = cursorPosition();
-    setCursorPosition(at > 0 ? 0 : static_cast<int>(text().size()));
+    setCursorPosition(at > 0 ? 0 : Length());
     setCursorPosition(at);
+}
+
+QRect TextBox::CharacterRect(int offset) const {
+    const QString shown = text();
+    if (offset < 0 || offset >= shown.size()) return {};
+    const QFontMetrics metrics(font());
+    const int caret = cursorRect().center().x();  // the caret's place tells how far the text is scrolled
+    const int left = caret + metrics.horizontalAdvance(shown.left(offset)) -
+                     metrics.horizontalAdvance(shown.left(cursorPosition()));
+    return {left, cursorRect().top(), metrics.horizontalAdvance(shown.at(offset)), cursorRect().height()};
 }
 
 // Over the selection, or at the caret.
@@ -261,16 +280,18 @@ void TextBox::Paste(QClipboard::Mode mode) {
     const QString pasted = QGuiApplication::clipboard()->text(mode);
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
     const int end = hasSelectedText() ? selectionEnd() : start;
-    if (pasted.isEmpty() && start == end) return;
-    EnterText(start, end, pasted);
+    if (!pasted.isEmpty() || start != end) EnterText(start, end, pasted);
 }
 
 // The context menu's "Einfügen" pastes as the keys do.
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
-    const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
+    const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");  // Qt 6.4 names no action
     for (QAction* action : menu->actions()) {
-        if (action->text().section(QLatin1Char('\t'), 0, 0) != paste) continue;
+        if (action->text().section(QLatin1Char('\t'), 0, 0) != paste &&
+            action->objectName() != QLatin1String("edit-paste")) {
+            continue;
+        }
         action->disconnect();
         connect(action, &QAction::triggered, this, [this] { Paste(QClipboard::Clipboard); });
     }
@@ -278,16 +299,18 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event) {
     menu->popup(event->globalPos());
 }
 
+// Dropped text is copied, never moved: what does not come in stays with the
+// program it was dragged from.
 void TextBox::dropEvent(QDropEvent* event) {
-    if (isReadOnly() || !event->mimeData()->hasText()) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
     QDragLeaveEvent dropped;  // puts away the caret that showed where the text would go
     QLineEdit::dragLeaveEvent(&dropped);
     const int at = cursorPositionAt(event->position().toPoint());
-    EnterText(at, at, event->mimeData()->text());
+    if (event->mimeData()->hasText() && EnterText(at, at, event->mimeData()->text())) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 // Characters composed by an input method pass the key filter one by one, as

@@ -42,7 +42,7 @@ public:
     explicit TextBox(QWidget* parent);
 
     const std::string& Text() const { return mText; }
-    // The length of the text in characters.
+    // The length of the text (in UTF-16 units: characters, in fields that hold ASCII).
     int Length() const;
     void SetText(std::string_view text);
 
@@ -74,8 +74,12 @@ public:
     // The way in for text that is not typed: it replaces the characters from
     // `start` to `end` as if it had been typed there, as one undo step. Text
     // of which the key filter lets nothing pass changes nothing; the empty
-    // text deletes. Nothing comes in while the window takes no input.
-    void EnterText(int start, int end, const QString& text);
+    // text deletes. Nothing comes in while the window takes no input, nor
+    // for a range outside the text. Whether it came in.
+    bool EnterText(int start, int end, const QString& text);
+
+    // Where the character at `offset` stands in the box, as it is scrolled.
+    QRect CharacterRect(int offset) const;
 
     void OnChange(Handler handler) { mOnChange = std::move(handler); }
     void OnKeyPress(KeyFilter filter) { mOnKeyPress = std::move(filter); }

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPointer>
+#include <utility>
 
 #include "accessible_role.h"
 #include "window_manager_hints.h"
@@ -51,7 +52,7 @@ private:
 // its owner (WM_TRANSIENT_FOR on X11, a parent toplevel on Wayland), so that
 // it is kept above the owner and placed over it.
 Window::Window(QWidget* owner) : QWidget(owner, owner ? Qt::Dialog : Qt::WindowFlags{}) {
-    ExposeToScreenReadersAs<Window, QAccessible::Window>();  // not a nameless "filler": a frame with its title
+    ExposeToScreenReadersAs<Window, QAccessibleWidget, QAccessible::Window>();  // not a nameless "filler": a frame with its title
 }
 
 Window::~Window() {
@@ -71,15 +72,15 @@ void Window::SetBackColor(ColourValue value) {
     setAutoFillBackground(true);
 }
 
-void Window::ShowModal() {
+bool Window::ShowModal() {
     if (mModalLoop) {  // one loop and one shield for one show
         raise();
         activateWindow();
-        return;
+        return false;
     }
     QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     const QPointer<Window> blocked = dynamic_cast<Window*>(owner);
-    if (blocked) blocked->mModalOver = this;
+    const QPointer<Window> over = blocked ? std::exchange(blocked->mModalOver, this) : nullptr;
     const QPointer<OwnerShield> shield = owner ? new OwnerShield(*owner, *this) : nullptr;
     MarkModalForWindowManager(*this);  // before it is shown
     show();
@@ -90,13 +91,14 @@ void Window::ShowModal() {
     const QPointer<Window> self(this);
     loop.exec(QEventLoop::DialogExec);
     if (self) mModalLoop = nullptr;  // destroyed meanwhile, its destructor ended the loop
-    if (blocked) blocked->mModalOver = nullptr;
+    if (blocked) blocked->mModalOver = over;
     delete shield;                   // gone already if the owner was closed meanwhile
+    return true;
 }
 
 bool TakesInput(const QWidget& control) {
     const auto* window = dynamic_cast<const Window*>(control.window());
-    return !window || window->TakesInput();
+    return !window || !window->Blocked();
 }
 
 // A window that another client destroyed is gone for the user as well: it

@@ -30,12 +30,12 @@ public:
     // with) and returns when it is closed. Meanwhile the owner takes no user
     // input, but timers go on ticking and the owner can still be closed. It
     // ends however the window goes: closed, or destroyed by another client.
-    // Asked again while it is shown so, it only brings the window to the front.
-    void ShowModal();
+    // Asked again while it is shown so, it only brings the window to the
+    // front and returns at once: whether it was shown.
+    bool ShowModal();
 
-    // Whether the window takes input: not while a window of its own is shown
-    // modally over it.
-    bool TakesInput() const { return !mModalOver; }
+    // Whether a window of its own is shown modally over it: then it takes no input.
+    bool Blocked() const { return mModalOver; }
 
     void Close() { close(); }
 
@@ -58,10 +58,11 @@ private:
     std::function<void()> mOnClick;
 };
 
-// Whether the window of a control takes input now. Every way of input into
-// the controls asks this (the mouse, the keyboard, the clipboard, drag and
-// drop, a screen reader), so that nothing changes a window while a modal one
-// is shown over it; its timers and the program's own writes go on.
+// Whether the window of a control takes input now. The controls ask this of
+// every input that does not come by the mouse or the keys, which a modal
+// show's shield stops (the clipboard, drag and drop, a screen reader): so
+// nothing changes a window while a modal one is shown over it, while its
+// timers and the program's own writes go on.
 bool TakesInput(const QWidget& control);
 
 // Lets the events that are waiting run, then returns.

@@ -9,6 +9,8 @@
 # close a window, move(title, x, y) moves it.
 import glob, json, os, re, shutil, subprocess, tempfile, time
 
+SCREEN = (1024, 768)  # every display's size, in pixels
+
 
 def wait_until(read, accept=bool, timeout=15.0):  # generous: the machine may be busy building
     deadline = time.monotonic() + timeout
@@ -52,7 +54,7 @@ class Display:  # what the drivers share; what spawn() starts is quiet unless to
 class X11(Display):  # Xvfb, and openbox, which turns close requests into WM_DELETE_WINDOW
     # -noreset: else the server resets whenever a probe's connection closes, dropping openbox's connection
     def boot(self):
-        xvfb = self.spawn(*"Xvfb -displayfd 1 -noreset -screen 0 1024x768x24".split(), stdout=subprocess.PIPE)
+        xvfb = self.spawn(*"Xvfb -displayfd 1 -noreset -screen 0".split(), "%dx%dx24" % SCREEN, stdout=subprocess.PIPE)
         self.env |= {"DISPLAY": ":" + xvfb.stdout.readline().decode().strip(), "QT_QPA_PLATFORM": "xcb"}
         self.spawn("openbox")
         wait_until(lambda: self.run("wmctrl", "-m").returncode == 0)
@@ -69,7 +71,7 @@ class X11(Display):  # Xvfb, and openbox, which turns close requests into WM_DEL
         from Xlib import X, display  # Debian's python3-xlib
         if not hasattr(self, "x"):
             self.x = display.Display(self.env["DISPLAY"])
-        left, top, width, height = area or (0, 0, 1024, 768)
+        left, top, width, height = area or (0, 0, *SCREEN)
         image = self.x.screen().root.get_image(left, top, width, height, X.ZPixmap, 0xFFFFFFFF)
         return bgrx_picture(image.data, width, left, top)
 
@@ -112,7 +114,7 @@ class X11(Display):  # Xvfb, and openbox, which turns close requests into WM_DEL
 
 
 class Wayland(Display):  # sway's headless backend, with wayvnc's virtual pointer and keyboard on its seat
-    CONFIG = ("output HEADLESS-1 resolution 1024x768 position 0 0\nxwayland disable\n"
+    CONFIG = (f"output HEADLESS-1 resolution {SCREEN[0]}x{SCREEN[1]} position 0 0\nxwayland disable\n"
               "default_floating_border none\nbindsym Mod1+F4 kill\n")
 
     def boot(self):  # sway refuses to run as root: then it runs as nobody, in a folder of its own

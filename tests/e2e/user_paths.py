@@ -228,11 +228,12 @@ def within(value, expected, low, high):  # a pace near the expected one, not hal
     assert low * expected <= value <= high * expected, f"{value:.0f} ms where {expected} ms is due"
 
 
-def pace(d, name, channel, step, period):  # the channel's value over 2.6 s: how often it steps
+def pace(d, name, channel, step, period):  # the channel's value over 2.6 s: how often it steps (up or down)
     at = "rgb".index(channel[0]) * 2
-    steps = [(t, int(colour[0][at:at + 2], 16)) for t, colour in changes(sample(d, [[spot(d, name)]], 2.6))]
-    (first, low), (last, high) = steps[1], steps[-1]  # the first change may have been half seen
-    within(1000 * (last - first) / ((high - low) / int(step)), int(period), 0.75, 1.4)
+    steps = [(t, int(colour[0][at:at + 2], 16)) for t, colour in changes(sample(d, [[spot(d, name)]], 2.6))][1:]
+    assert len(steps) >= 3, f"the value hardly changed: {steps}"  # (the first change may have been half seen)
+    ticks = sum(abs(b - a) for (_, a), (_, b) in zip(steps, steps[1:])) / int(step)
+    within(1000 * (steps[-1][0] - steps[0][0]) / ticks, int(period), 0.75, 1.4)
 
 
 def typed(d, field, name, period):  # digits typed apart: how long after the field the control changes
@@ -378,6 +379,7 @@ for name, only, steps in (re.fullmatch(r"(\w+)(?: \(([\w, ]+) only: [^)]*\))?: (
                           for row in TABLE.replace("\n  ", " ").strip().splitlines()):
     ONLY[name] = only and only.split(", ")
     ROWS[name] = [words if words[0] in STEPS else ["see", *words] for words in map(str.split, steps.split(";"))]
+    assert all(verb != "args" for verb, *_ in ROWS[name][1:]), f"{name}: the program's arguments come first"
 
 
 def main(args):
