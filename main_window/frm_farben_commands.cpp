@@ -29,14 +29,13 @@ void frmFarben::cmdFarben_Click(std::int16_t Index) {
     }
 }
 
-// The code, or the part of it that is selected, as plain text. Everything
-// selected counts as the whole code.
+// The code, or the part of it that is selected, as plain text. (Everything
+// selected is the whole code.)
 void frmFarben::CopyCode() {
     tk::Clipboard::Clear();
     const tk::TextBox& code = *txtFarbe[design::kCodeField];
     const std::string selected = code.SelText();
-    const std::string& whole = code.Text();
-    tk::Clipboard::SetText(!selected.empty() && selected.size() < whole.size() ? selected : whole);
+    tk::Clipboard::SetText(selected.empty() ? code.Text() : selected);
 }
 
 // Waits in the large window's modal loop until the user closes it; the

@@ -108,6 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, EntryTest, ::testing::ValuesIn(std::vector<Row>{
     {"ComponentInTextMode", {kTextMode, T("red", "200"), kTick}, "C80000 C80000 200 | 200 0 0"},
     // Pasted text is taken as if typed: what the field's filter refuses is left out, line breaks too.
     {"PastedCodeIsOneUndoStep", {C("code"), K("code", "12"), P("code", "#ff"), kUndo}, "FFFFFF 12 - | 0 0 0"},
+    {"PasteIntoAnEmptiedField", {C("code"), K("code", "12\b\b"), P("code", "34"), kUndo}, "FFFFFF - - | 0 0 0"},
     {"PastedCodeWithBlanks", {C("code"), P("code", " 00 ff\t00\r\n"), kEnter}, "00FF00 00FF00 65280 | 0 255 0"},
     {"PastedComponentWithLineBreak", {kPickOrange, kTick, P("red", "200\n"), kTick}, "C88000 C88000 32968 | 200 128 0"},
     {"PastedComponentAbove255", {kPickOrange, kTick, P("green", "\r\n 300 "), kTick}, "FFFF00 FFFF00 65535 | 255 255 0"},

@@ -25,18 +25,16 @@ std::size_t EnvNumber(const char* name, int fallback) {
 
 // Digits half of the time, else what no field or only the code field takes, editing keys, keys without a
 // character, chords and the editing shortcuts.
-struct Key {
-    Qt::Key key;
-    const char* text;
-    Qt::KeyboardModifiers modifiers = {};
-};
-const Key kKeys[] = {{Qt::Key_A, "a"}, {Qt::Key_F, "F", Qt::ShiftModifier}, {Qt::Key_G, "g"}, {Qt::Key_Period, "."},
-    {Qt::Key_Space, " "}, {Qt::Key_unknown, "\uff11"}, {Qt::Key_unknown, "\U0001F3A8"}, {Qt::Key_Minus, "-"},
-    {Qt::Key_Minus, "-", Qt::ControlModifier | Qt::KeypadModifier}, {Qt::Key_Backspace, "\b"}, {Qt::Key_Return, "\r"},
-    {Qt::Key_Enter, "\r", Qt::KeypadModifier}, {Qt::Key_Delete, "\x7f"}, {Qt::Key_Left, ""}, {Qt::Key_End, ""},
-    {Qt::Key_Tab, "\t"}, {Qt::Key_Q, "q", Qt::AltModifier}, {Qt::Key_7, "7", Qt::AltModifier},
-    {Qt::Key_B, "b", Qt::MetaModifier}, {Qt::Key_A, "\x01", Qt::ControlModifier}, {Qt::Key_X, "\x18", Qt::ControlModifier},
-    {Qt::Key_Z, "\x1a", Qt::ControlModifier}, {Qt::Key_Z, "\x1a", Qt::ControlModifier | Qt::ShiftModifier}};
+using Key = std::tuple<Qt::Key, const char*, Qt::KeyboardModifiers>;
+const Key kKeys[] = {{Qt::Key_A, "a", {}}, {Qt::Key_F, "F", Qt::ShiftModifier}, {Qt::Key_G, "g", {}},
+    {Qt::Key_Period, ".", {}}, {Qt::Key_Space, " ", {}}, {Qt::Key_unknown, "\uff11", {}},
+    {Qt::Key_unknown, "\U0001F3A8", {}}, {Qt::Key_Minus, "-", {}},
+    {Qt::Key_Minus, "-", Qt::ControlModifier | Qt::KeypadModifier}, {Qt::Key_Backspace, "\b", {}},
+    {Qt::Key_Return, "\r", {}}, {Qt::Key_Enter, "\r", Qt::KeypadModifier}, {Qt::Key_Delete, "\x7f", {}},
+    {Qt::Key_Left, "", {}}, {Qt::Key_End, "", {}}, {Qt::Key_Tab, "\t", {}}, {Qt::Key_Q, "q", Qt::AltModifier},
+    {Qt::Key_7, "7", Qt::AltModifier}, {Qt::Key_B, "b", Qt::MetaModifier}, {Qt::Key_A, "\x01", Qt::ControlModifier},
+    {Qt::Key_X, "\x18", Qt::ControlModifier}, {Qt::Key_Z, "\x1a", Qt::ControlModifier},
+    {Qt::Key_Z, "\x1a", Qt::ControlModifier | Qt::ShiftModifier}};
 const QString kPasted[] = {"", "-5", "1e400", "254.6", "\r\n 77 ", "#ff8000\n", "abc", "\u05D0 12", QString(3000, u'9')};
 
 std::array<tk::TextBox*, 5> Fields(const frmFarben& form) {
@@ -99,10 +97,10 @@ std::vector<std::size_t> Play(std::uint64_t seed, std::size_t soak, std::size_t 
             }
         } else if (roll < 92) {
             const bool digit = below(2);
-            const Key key = digit ? Key{Qt::Key(Qt::Key_0 + detail % 10), "0123456789" + detail % 10}
-                                  : kKeys[detail % std::size(kKeys)];
+            const Key typed{Qt::Key(Qt::Key_0 + detail % 10), "0123456789" + detail % 10, {}};
+            const auto [key, text, modifiers] = digit ? typed : kKeys[detail % std::size(kKeys)];
             field->setFocus();
-            QTest::sendKeyEvent(QTest::Click, field, key.key, QString::fromUtf8(key.text, digit ? 1 : -1), key.modifiers);
+            QTest::sendKeyEvent(QTest::Click, field, key, QString::fromUtf8(text, digit ? 1 : -1), modifiers);
         } else {
             Paste(field, kPasted[detail % std::size(kPasted)]);
         }

@@ -52,7 +52,8 @@ private:
 // its owner (WM_TRANSIENT_FOR on X11, a parent toplevel on Wayland), so that
 // it is kept above the owner and placed over it.
 Window::Window(QWidget* owner) : QWidget(owner, owner ? Qt::Dialog : Qt::WindowFlags{}) {
-    ExposeToScreenReadersAs<Window, QAccessibleWidget, QAccessible::Window>();  // not a nameless "filler": a frame with its title
+    // Not a nameless "filler" for a screen reader: a frame with its title.
+    ExposeToScreenReadersAs<Window, QAccessibleWidget, QAccessible::Window>();
 }
 
 Window::~Window() {

@@ -5,19 +5,12 @@
 #include <QLabel>
 #include <QMimeData>
 
-class DragSource : public QLabel {
-public:
-    explicit DragSource(const QString& text) : QLabel(text) {
-        setWindowTitle(QStringLiteral("Drag source"));
-        setFixedSize(120, 60);  // a fixed size, so that a tiling compositor lets it float where it is put
-    }
-
-protected:
+struct DragSource : QLabel {
+    using QLabel::QLabel;
     void mousePressEvent(QMouseEvent*) override {
         auto* drag = new QDrag(this);
-        auto* data = new QMimeData;
-        data->setText(text());
-        drag->setMimeData(data);
+        drag->setMimeData(new QMimeData);
+        drag->mimeData()->setText(text());
         drag->exec(Qt::CopyAction);
     }
 };
@@ -25,6 +18,8 @@ protected:
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     DragSource source(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
+    source.setWindowTitle(QStringLiteral("Drag source"));
+    source.setFixedSize(120, 60);  // a fixed size, so that a tiling compositor lets it float where it is put
     source.show();
     return QApplication::exec();
 }

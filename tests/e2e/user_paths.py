@@ -67,8 +67,8 @@ vga_box_text_mode: label vga_name empty; click vga4; shows 000080; click vga_tex
 custom_slots: chart48 FFFFFF; click chart20; click save; chart48 00FF00; chart49 FFFFFF; click chart22;
   display 0000FF; click chart48 2; chart48 FFFFFF; display 00FF00; click chart17; click save; chart48 FF0000
 counters_stop_start: click red_up; counts display ++0000; key alt+s; still; key alt+a; counts display ......
-copy_all_and_selection: active main; paste old; key alt+c; clip; enter code 1a2b3c; key Return; shows 1A2B3C; click code;
-  key ctrl+a; copy 1A2B3C; key Home Right Right shift+Right shift+Right; click copy; clip 2B; click copy; clip 2B;
+copy_all_and_selection: active main; paste old; key alt+c; clip; enter code 1a2b3c; key Return; shows 1A2B3C;
+  click code; key ctrl+a; copy 1A2B3C; key Home Right Right shift+Right shift+Right; click copy; clip 2B; click copy; clip 2B;
   click chart20; display 00FF00; clip 2B; click copy; clip 00FF00
 large_window: click chart27; click large; xl C0C000; click xl; close xl; chart48 C0C000;
   click red_up; counts display ..C000; click large; same xl display; counts xl ..C000;
@@ -80,8 +80,8 @@ large_window_alt_f4: click large; active xl; key alt+F4; gone xl; click chart17;
 large_window_destroyed (x11 only: no Wayland client can destroy another's window or read its hints, and sway
   places a dialog at the centre of the screen, wherever its parent is): move main 600 500; click large;
   over xl main; modal xl main; destroy xl; click chart17; shows FF0000; click large; window xl; close xl
-typed_component_alt_keys: enter red 200; key End alt+x alt+q; display C80000; key ctrl+a ctrl+c; clip 200; copy C80000;
-  enter code ff8000; key alt+z Return; shows FF8000
+typed_component_alt_keys: enter red 20; key End alt+1 alt+q; display 140000; key ctrl+a ctrl+c; clip 20;
+  copy 140000; enter code ff800; key alt+b Return; shows FF8000
 command_line: args -reverse -qwindowtitle Foo -style windows -platform offscreen --unknown; window main 392 173;
   vga_text FFFFFF; chart17 FF0000; key alt+e; exit 0
 pasted_keys_and_buttons: click chart20; display 00FF00; paste 1a2\n; click decimal; key ctrl+a ctrl+v;
@@ -281,8 +281,7 @@ def drag(d, text, name):  # another program's window, away from ours, and the te
 def hears(d, display, *texts_and_slots):  # the display's colour, the fields' texts ("-": none), the slots
     def wrong():  # by topic, what is heard wrong; every colour is heard as the screen shows it
         pixel, seen = d.shot(), [(n.getRoleName(), n.name, n.description, n) for n in d.tree(TITLES["main"])]
-        centre = lambda n: (lambda box: (box.x + box.width // 2, box.y + box.height // 2))(
-            n.queryComponent().getExtents(0))
+        centre = lambda n: (lambda b: (b.x + b.width // 2, b.y + b.height // 2))(n.queryComponent().getExtents(0))
         boxes = [name for _, name, _, _ in seen if re.fullmatch("[0-9A-F]{6}", name)]
         heard = dict(roles=Counter(s[0] for s in seen), nameless=[s[0] for s in seen if not s[1]],
                      controls=[s[1:3] for s in seen if s[0] in ("push button", "check box")],
