@@ -158,10 +158,8 @@ void frmFarben::HtmlCodeToRgb() {
         if (code.Length() > 0) ResetComponents();
         // A pair is converted when the code reaches into it; a pair cut short
         // is read as the one digit there.
-        static constexpr std::array<int, 3> kPairStart = {0, 2, 4};
         for (int k = 0; k < 3; ++k) {
-            if (code.Length() <= kPairStart[static_cast<std::size_t>(k)]) continue;
-            WriteComponentFromCode(k);
+            if (code.Length() > 2 * k) WriteComponentFromCode(k);
         }
     }
     txtDecimal->SetText(DecimalText(txtFarbe[design::kDisplay]->BackColor()));

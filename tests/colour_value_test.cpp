@@ -49,7 +49,8 @@ TEST(ColourHexTest, EveryColourValueRoundTrips) {
 TEST(ColourReadingTest, DecimalsInAndOut) {
     ExpectTable<Int, Str>(DecimalText, {{0, "0"}, {16777215, "16777215"}});
     // blanks count for nothing; "&H"/"&O" read hexadecimal and octal, up to four hex digits as 16 bits
-    ExpectTable<Text, double>(LeadingNumber, {{"", 0}, {"  12 3", 123}, {"1e3", 1000}, {"12,5", 12}, {"abc", 0},
+    const Str huge = "1." + Str(500, '5') + "e400";  // out of range: told by the place of its first digit
+    ExpectTable<Text, double>(LeadingNumber, {{"", 0}, {"  12 3", 123}, {"1e3", 1000}, {"12,5", 12}, {"abc", 0}, {huge, INFINITY},
         {"255x", 255}, {"007", 7}, {"-1.5e1x", -15}, {"1E-2", 0.01}, {"1e+400", INFINITY}, {"1e-400", 0},
         {"&HFF", 255}, {"&hFFFF", -1}, {"&O777", 511}, {"&o17", 15}, {"&X12", 0}, {"&", 0}});
     // white space before and after the number only; fractions to the even neighbour

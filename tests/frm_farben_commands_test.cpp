@@ -21,6 +21,15 @@ protected:
     }
 };
 
+// Copy takes the code field's selection of when the button took the focus (the field shows it no longer).
+TEST_F(CommandTest, CopyTakesTheSelectionTheCodeFieldHadBeforeTheButtonTookTheFocus) {
+    Code()->SetText("FF8000");
+    Code()->setFocus();
+    Code()->setSelection(2, 2);
+    Click(form.cmdFarben[0]);
+    EXPECT_EQ(std::pair(Code()->hasSelectedText(), QGuiApplication::clipboard()->text()), std::pair(false, QString("80")));
+}
+
 TEST_F(CommandTest, StoreFillsTheFirstWhiteSlotOnly) {
     Store();  // the display is white at start-up: slot 0 stays free
     Slot(0)->SetBackColor(0xFFFFFE);  // nearly white is taken
@@ -41,12 +50,16 @@ TEST_F(CommandTest, StoreFillsTheFirstWhiteSlotOnly) {
     DoubleClick(Slot(15));           // the click picks the slot's colour, the double-click empties it
     DoubleClick(Slot(5));
     EXPECT_EQ(Shown(), "FF0000 FF0000 - | 255 0 0");
+    QTest::mouseDClick(Slot(4), Qt::LeftButton);  // emptied, its last release elsewhere: the next click is one
+    QTest::mouseRelease(Slot(4), Qt::LeftButton, {}, {-5, -5});
+    Click(Slot(4));
+    EXPECT_EQ(Shown(), "FFFFFF FFFFFF - | 255 255 255");
     QTest::keyClick(Slot(0), Qt::Key_Delete, Qt::KeypadModifier);  // the keyboard's double-click
     EXPECT_EQ(form.txtFarbe[kDisplay]->BackColor(), 0xFFFFFE);
     form.txtFarbe_Click(6);
     Store();
     expected[0] = 0xFFC0C0;
-    expected[5] = expected[15] = kWhite;
+    expected[4] = expected[5] = expected[15] = kWhite;
     EXPECT_EQ(Slots(), expected);
     EXPECT_EQ(std::pair(form.txtFarbe[6]->BackColor(), form.txtFarbe[47]->BackColor()), std::pair(0xFFC0C0, 0x400040));
     Click(form.cmdFarben[11]);

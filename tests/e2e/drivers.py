@@ -5,7 +5,7 @@
 # pixel(x, y) -> "RRGGBB" of a screenshot; scale, the device pixel ratio. The person's hands: click(x, y,
 # times, button), keys(*keys) in X keysym names with "+" after modifiers ("ctrl+a", "Return"), drag(x, y,
 # to_x, to_y) with the left button, offer(text, primary) puts text on the clipboard (or makes it the
-# selection that the middle button pastes), clipboard() reads it, close(title) asks the window manager to
+# selection that the middle button pastes), clipboard(primary) reads it, close(title) asks the window manager to
 # close a window, move(title, x, y) moves it.
 import glob, json, os, re, shutil, subprocess, tempfile, time
 
@@ -89,8 +89,8 @@ class X11(Display):  # Xvfb, and openbox, which turns close requests into WM_DEL
     def offer(self, text, primary=False):  # xclip goes on holding the text in the background
         self.spawn("xclip", "-sel", "primary" if primary else "clip", stdin=subprocess.PIPE).communicate(text.encode())
 
-    def clipboard(self):
-        return self.run("xclip", "-o", "-sel", "clip").stdout
+    def clipboard(self, primary=False):  # or the selection
+        return self.run("xclip", "-o", "-sel", "primary" if primary else "clip").stdout
 
     def close(self, title):
         self.run("wmctrl", "-c", title)
@@ -184,8 +184,8 @@ class Wayland(Display):  # sway's headless backend, with wayvnc's virtual pointe
     def offer(self, text, primary=False):  # wl-copy, too, goes on holding the text in the background
         self.spawn("wl-copy", *["--primary"][:primary], stdin=subprocess.PIPE).communicate(text.encode())
 
-    def clipboard(self):
-        return self.run("wl-paste", "--no-newline").stdout
+    def clipboard(self, primary=False):
+        return self.run("wl-paste", "--no-newline", *["--primary"][:primary]).stdout
 
     def close(self, title):
         self.sway(f'[title="^{re.escape(title)}$"] kill')

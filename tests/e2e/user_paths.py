@@ -33,7 +33,8 @@ VGA_TIPS = [f"VGA-{german}/{english}" for german, english in (pair.split("/") fo
 # colour, a code RRGGBB in which .. is any value. "counts CONTROL CODE": a counter runs, the control showing
 # three colours of the code within 1.5 s, ++ being one that rises. "still [CONTROL]": it (the display)
 # stands still for 0.6 s. "shows CODE": the display's colour and the code that Alt+C copies ("copy TEXT":
-# Alt+C, then the clipboard holds TEXT). "click CONTROL [TIMES [BUTTON]]" clicks (2 times: a double-click;
+# Alt+C, then the clipboard holds TEXT; "selection TEXT": the selection that the middle button pastes).
+# "click CONTROL [TIMES [BUTTON]]" clicks (2 times: a double-click;
 # button 2 the middle, 3 the right one). "field FIELD TEXT": the field holds the text (Ctrl+A, Ctrl+C in
 # it). "window W [WIDTH HEIGHT]": W is shown (that big); "active W": it has the focus. "close W": the
 # window manager asks W to close, and it goes ("gone W": it goes). "args ...": the program is started with
@@ -68,7 +69,7 @@ custom_slots: chart48 FFFFFF; click chart20; click save; chart48 00FF00; chart49
   display 0000FF; click chart48 2; chart48 FFFFFF; display 00FF00; click chart17; click save; chart48 FF0000
 counters_stop_start: click red_up; counts display ++0000; key alt+s; still; key alt+a; counts display ......
 copy_all_and_selection: active main; paste old; key alt+c; clip; enter code 1a2b3c; key Return; shows 1A2B3C;
-  click code; key ctrl+a; copy 1A2B3C; key Home Right Right shift+Right shift+Right; click copy; clip 2B; click copy; clip 2B;
+  click code 2; selection 1A2B3C; copy 1A2B3C; key Home Right Right shift+Right shift+Right; click copy; clip 2B; click copy; clip 2B;
   click chart20; display 00FF00; clip 2B; click copy; clip 00FF00
 large_window: click chart27; click large; xl C0C000; click xl; close xl; chart48 C0C000;
   click red_up; counts display ..C000; click large; same xl display; counts xl ..C000;
@@ -355,6 +356,7 @@ STEPS = {
         lambda seen: seen and abs(seen[0] - int(x)) + abs(seen[1] - int(y)) < 50),
     "modal": lambda d, w, owner: wait_until(lambda: d.modal(TITLES[w], TITLES[owner])),
     "clip": lambda d, text="": wait_until(d.clipboard, lambda seen: seen == text.encode()),
+    "selection": lambda d, text: wait_until(lambda: d.clipboard(True), lambda seen: seen == text.encode()),
     "copy": lambda d, text: (STEPS["key"](d, "alt+c"), STEPS["clip"](d, text)),
     "shows": lambda d, code: (STEPS["see"](d, "display", code), STEPS["copy"](d, code)),
     "window": lambda d, window, *size: wait_until(lambda: d.window(TITLES[window]), lambda seen: seen and (
