@@ -186,12 +186,9 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
         if (doubleClick && mOnDblClick) mOnDblClick();
         return;
     }
-    if (event->matches(QKeySequence::Paste)) {
+    if (event->matches(QKeySequence::Paste)) {  // Ctrl+V, Shift+Insert
         event->accept();
-        // Ctrl+Shift+Insert pastes the selection of the window system, as in any line edit.
-        const bool selection = event->key() == Qt::Key_Insert &&
-                               event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
-        Paste(selection ? QClipboard::Selection : QClipboard::Clipboard);
+        Paste(QClipboard::Clipboard);
         return;
     }
     std::u32string codes;
