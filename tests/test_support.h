@@ -35,19 +35,6 @@ private:
     const frmFarben& f;
 };
 
-namespace test {
-
-using design::kDisplay, design::kFirstSlot, colour::kWhite;
-constexpr int kCode = design::kCodeField;
-
-[[nodiscard]] inline bool ShowActive(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
-}
-
-}  // namespace test
-
 // A tick as the event loop delivers it: only a running timer ticks.
 class tk::TimerInspector {
 public:
@@ -59,6 +46,15 @@ public:
 };
 
 namespace test {
+
+using design::kDisplay, design::kFirstSlot, colour::kWhite;
+constexpr int kCode = design::kCodeField;
+
+[[nodiscard]] inline bool ShowActive(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
 
 inline void Tick(tk::Timer& timer) { tk::TimerInspector::Tick(timer); }
 
