@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <cmath>
 #include <utility>
 
@@ -142,22 +143,24 @@ void TextBox::UpdateColours() {
     // From the scheme's colours as the container has them, in every colour
     // group; only the roles set here are the box's own, the others follow.
     const QPalette scheme = parentWidget() ? parentWidget()->palette() : QGuiApplication::palette();
+    const QColor own = ToQColor(mBackColor), textOnOwn = ReadableOn(own);
     QPalette colours;
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        const QColor base = mWindowBackground ? scheme.color(group, QPalette::Window) : ToQColor(mBackColor);
-        colours.setColor(group, QPalette::Base, base);
-        colours.setColor(group, QPalette::Text,
-                         mWindowBackground ? scheme.color(group, QPalette::WindowText) : ReadableOn(base));
+        colours.setColor(group, QPalette::Base, mWindowBackground ? scheme.color(group, QPalette::Window) : own);
+        colours.setColor(group, QPalette::Text, mWindowBackground ? scheme.color(group, QPalette::WindowText) : textOnOwn);
         if (!mWindowBackground) {
             colours.setColor(group, QPalette::HighlightedText, ReadableOn(scheme.color(group, QPalette::Highlight)));
         }
     }
+    // The box's own palette change comes back as an event; only the
+    // container's, or the scheme's, ask for the colours again.
+    const QScopedValueRollback settingColours(mSettingColours, true);
     setPalette(colours);  // changes nothing where nothing changed
 }
 
 void TextBox::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange) UpdateColours();
+    if (event->type() == QEvent::PaletteChange && !mSettingColours) UpdateColours();
 }
 
 void TextBox::MakeColourField() {

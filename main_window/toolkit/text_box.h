@@ -110,6 +110,7 @@ private:
     std::string mText;
     ColourValue mBackColor = kWhite;
     bool mWindowBackground = false;
+    bool mSettingColours = false;  // while the box sets its own palette
     ColourAnnouncement mAnnouncement = ColourAnnouncement::None;
     std::optional<QString> mKeptSelection;
     bool mColourField = false;
