@@ -54,6 +54,7 @@ TEST_F(CommandTest, StoreFillsTheFirstWhiteSlotOnly) {
     QTest::mouseRelease(Slot(4), Qt::LeftButton, {}, {-5, -5});
     Click(Slot(4));
     EXPECT_EQ(Shown(), "FFFFFF FFFFFF - | 255 255 255");
+    QTest::keyClick(Slot(1), Qt::Key_Space);  // the keyboard's click: it picks the colour, empties nothing
     QTest::keyClick(Slot(0), Qt::Key_Delete, Qt::KeypadModifier);  // the keyboard's double-click
     EXPECT_EQ(form.txtFarbe[kDisplay]->BackColor(), 0xFFFFFE);
     form.txtFarbe_Click(6);

@@ -75,10 +75,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, EntryTest, ::testing::ValuesIn(std::vector<Row>{
     // Decimal entry acts at once.
     {"Decimal", {T("decimal", "1a-.,\r2")}, "0C0000 0C0000 12 | 12 0 0"},
     {"DecimalAboveWhite", {T("decimal", "16777216")}, "FFFFFF FFFFFF 16777215 | 255 255 255"},
+    {"DecimalWhiteWithALeadingZero", {T("decimal", "016777215")}, "FFFFFF FFFFFF 016777215 | 255 255 255"},
     {"DecimalEmptiedIsBlack", {T("decimal", "1"), K("decimal", "\b")}, "000000 000000 - | 0 0 0"},
     // The code converts on Enter; lower case comes out upper case.
     {"CodeEmptyAtStartUp", {C("code"), kEnter}, "FFFFFF FFFFFF 16777215 | 255 255 255"},
     {"CodeOneDigit", {C("code"), K("code", "1"), kEnter}, "010000 010000 1 | 1 0 0"},
+    {"CodeOnePairAfterAColour", {kPickOrange, kTick, C("code"), T("code", "12"), kEnter}, "120000 120000 18 | 18 0 0"},
     {"CodeShortPair", {C("code"), K("code", "FFF"), kEnter}, "FF0F00 FF0F00 4095 | 255 15 0"},
     {"CodeFilter", {C("code"), K("code", "#a G-1"), kEnter}, "A10000 A10000 161 | 161 0 0"},
     {"CodeOfSevenIsNotConverted", {C("code"), K("code", "1234567"), kEnter}, "FFFFFF 1234567 - | 0 0 0"},
