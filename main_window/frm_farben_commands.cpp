@@ -39,8 +39,8 @@ void frmFarben::CopyCode() {
 }
 
 // Waits in the large window's modal loop until the user closes it; the
-// window is then destroyed and made anew on the next press. (A press while it
-// is shown only brings it to the front.)
+// window is then destroyed and made anew on the next press. (While it is
+// shown, the main window takes no input: no press comes.)
 void frmFarben::ShowLarge() {
     if (!mFarbenXL) mFarbenXL = std::make_unique<frmFarbenXL>(this, *this);
     mFarbenXL->SetBackColor(DisplayColour());

@@ -10,7 +10,7 @@ namespace pictures {
 namespace {
 
 // The ratios drawn in advance; the icon picks the nearest one.
-constexpr std::array<int, 3> kPixelRatios = {1, 2, 3};
+constexpr std::array kPixelRatios = {1, 2, 3};
 
 using Painter = std::function<QImage(QSize physical)>;
 

@@ -260,8 +260,10 @@ void TextBox::SeparateUndoSteps() {
         clear();  // nothing to clear, and no caret to move
         return;
     }
+    // A caret at the start came there by a move or a deletion, not after an
+    // insertion: the step before is kept apart already.
     const int at = cursorPosition();
-    setCursorPosition(at > 0 ? 0 : Length());
+    setCursorPosition(0);
     setCursorPosition(at);
 }
 
@@ -300,7 +302,7 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 // Dropped text is copied, never moved: what does not come in stays with the
-// program it was dragged from.
+// program it was dragged from (a drop comes ignored until it is accepted).
 void TextBox::dropEvent(QDropEvent* event) {
     QDragLeaveEvent dropped;  // puts away the caret that showed where the text would go
     QLineEdit::dragLeaveEvent(&dropped);
@@ -308,8 +310,6 @@ void TextBox::dropEvent(QDropEvent* event) {
     if (event->mimeData()->hasText() && EnterText(at, at, event->mimeData()->text())) {
         event->setDropAction(Qt::CopyAction);
         event->accept();
-    } else {
-        event->ignore();
     }
 }
 

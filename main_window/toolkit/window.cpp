@@ -74,11 +74,7 @@ void Window::SetBackColor(ColourValue value) {
 }
 
 bool Window::ShowModal() {
-    if (mModalLoop) {  // one loop and one shield for one show
-        raise();
-        activateWindow();
-        return false;
-    }
+    if (mModalLoop) return false;  // shown already: one loop and one shield for one show
     QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     const QPointer<Window> blocked = dynamic_cast<Window*>(owner);
     const QPointer<Window> over = blocked ? std::exchange(blocked->mModalOver, this) : nullptr;
