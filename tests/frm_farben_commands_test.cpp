@@ -85,7 +85,7 @@ TEST_F(CommandTest, LargeWindowShowsFollowsAndStoresTheDisplayColourWhileTheMain
         EXPECT_EQ(large.BackColor(), 0x0000FF);
         DoubleClick(&large);
         EXPECT_EQ(Slots()[2], kWhite) << "a double-click stores once";
-        large.ShowModal();  // asked again while it is shown: it comes to the front, in no second loop
+        EXPECT_FALSE(large.ShowModal()) << "asked again while it is shown: no second loop";
     }));
     EXPECT_EQ(form.focusWidget(), form.cmdFarben[10]) << "the focus is back where it was";
     ClickInMainWindow(form.txtFarbe[40]);

@@ -53,12 +53,11 @@ VGA_TIPS = [f"VGA-{german}/{english}" for german, english in (pair.split("/") fo
 # "xl" is the large window, "chart48" the first custom slot, "vga_text" the square of the text mode check
 # box, "vga_name" the label that shows a VGA colour's name in text mode ("label ... empty": one colour
 # only). "hears DISPLAY CODE DECIMAL RED GREEN BLUE [SLOT ...]": a screen reader hears the display's colour,
-# the fields' texts ("-": empty) and the slots not white, and all that HEARD holds ("reads CODE DECIMAL RED
-# GREEN BLUE": the fields' texts alone); "press BUTTON", "toggle CHECK BOX": it acts on the control so
-# named; "ticked yes|no CHECK BOX"; "write FIELD TEXT", "insert FIELD AT TEXT": it writes into a field;
-# "focus NAME": it puts the focus on it; "frame W": it finds W as a frame; "tabs": Tab takes the focus
-# from control to control in the design's order, back to the first. A row marked "(DISPLAY, ... only:
-# why)" runs on those displays alone; x11 and wayland are the others' own.
+# the fields' texts ("-": empty) and the slots not white, and all that HEARD holds; "press BUTTON", "toggle
+# CHECK BOX": it acts on the control so named; "ticked yes|no CHECK BOX"; "write FIELD TEXT", "insert FIELD
+# AT TEXT": it writes into a field; "focus NAME": it puts the focus on it; "frame W": it finds W as a frame;
+# "tabs": Tab takes the focus from control to control in the design's order, back to the first. A row marked
+# "(DISPLAY, ... only: why)" runs on those displays alone; x11 and wayland are the others' own.
 TABLE = r"""
 start: window main 392 173; boxes; display FFFFFF; lines large 2
 decimal: enter decimal 12345678; shows 4E61BC
@@ -107,12 +106,12 @@ screen_reader (reader only: the accessibility bus is read beside X11): frame mai
   hears 0000C0 0000C0 12582912 0 0 192 FF0000 0000C0; press Copy; clip 0000C0; press Blau: Runterzählen/Stoppen;
   counts display 0000..; press Stopp; still; press X L; frame xl
 screen_reader_writes (reader only: the accessibility bus is read beside X11): click chart20; display 00FF00;
-  write decimal 1x5; display 0F0000; reads 0F0000 15 15 0 0; click decimal; key ctrl+z; display 00FF00;
-  insert decimal 0 2; display 400C04; reads 400C04 265280 64 12 4; key ctrl+z; display 00FF00
+  write decimal 1x5; display 0F0000; hears 0F0000 0F0000 15 15 0 0; click decimal; key ctrl+z; display 00FF00;
+  insert decimal 0 2; display 400C04; hears 400C04 400C04 265280 64 12 4; key ctrl+z; display 00FF00
 blocked_for_screen_reader (reader only: the accessibility bus is read beside X11): click chart20; display 00FF00;
   paste before; press X L; frame xl; press Copy; press Rot: Hochzählen/Stoppen; toggle Rot: 5-er Schritte;
   write decimal 7; press X L; press Ende; still; clip before; ticked yes Rot: 5-er Schritte;
-  reads 00FF00 65280 0 255 0; close xl; click chart17; shows FF0000; press X L; frame xl
+  close xl; hears 00FF00 00FF00 65280 0 255 0; click chart17; shows FF0000; press X L; frame xl
 tab_chain (reader only: the accessibility bus tells where the focus is): frame main; tabs
 """
 DISPLAYS = dict(x11=X11, wayland=Wayland, reader=Reader, dark=Dark, contrast=HighContrast)
@@ -290,7 +289,8 @@ def hears(d, display, *texts_and_slots):  # the display's colour, the fields' te
                      named=[s[1] for s in seen if s[0] == "label" or s[2].startswith("VGA-")],
                      slots=boxes[48:],
                      display=[s[1] for s in seen if s[2] == "Ausgewählte Farbe"],
-                     texts=field_texts(seen),
+                     texts=[s[3].queryText().getText(0, -1) or "-" for f in FIELDS.values() for s in seen
+                            if s[:2] == ("text", f)],
                      unlike_screen=[(c, pixel(*centre(n))) for _, name, _, n in seen
                                     for c in re.findall("(?:^|: )([0-9A-F]{6})$", name) if pixel(*centre(n)) != c])
         wanted = HEARD | dict(slots=[*texts_and_slots[5:], *["FFFFFF"] * 16][:16],
@@ -298,15 +298,6 @@ def hears(d, display, *texts_and_slots):  # the display's colour, the fields' te
                               texts=list(texts_and_slots[:5]), unlike_screen=[])
         return {topic: heard[topic] for topic in heard if heard[topic] != wanted[topic]}
     wait_until(wrong, lambda heard_wrong: not heard_wrong)
-
-
-def field_texts(seen):  # the texts of the code, decimal, red, green and blue fields ("-": empty)
-    return [s[3].queryText().getText(0, -1) or "-" for f in FIELDS.values() for s in seen if s[:2] == ("text", f)]
-
-
-def reads(d, *texts):
-    heard = lambda: field_texts([(n.getRoleName(), n.name, n.description, n) for n in d.tree(TITLES["main"])])
-    wait_until(heard, lambda seen: seen == list(texts))
 
 
 def node(d, *name):  # the first in the main window so named
@@ -373,7 +364,7 @@ STEPS = {
     "frame": lambda d, w: wait_until(lambda: [n.getRoleName() for n in d.tree(TITLES[w])[:1]] == ["frame"]),
     "exit": lambda d, status: wait_until(d.app.poll, lambda seen: seen == int(status)),
 } | {step.__name__: step for step in (drag, menu, over, boxes, lines, readable, counts, pace, typed, follows, hears,
-                                      reads, ticked, tabs)}
+                                      ticked, tabs)}
 
 ROWS, ONLY = {}, {}  # a row's steps, and the displays it alone runs on, if it is marked so
 for name, only, steps in (re.fullmatch(r"(\w+)(?: \(([\w, ]+) only: [^)]*\))?: (.*)", row).groups()
