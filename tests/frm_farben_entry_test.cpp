@@ -122,8 +122,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, EntryTest, ::testing::ValuesIn(std::vector<Row>{
 
 // Keys pressed with modifiers, in every field: Alt and Meta chords type
 // nothing (unless they are access keys); Shift, the keypad, AltGr (also as
-// Ctrl+Alt) and Ctrl with the keypad type through the field's filter.
-TEST_F(WindowTest, KeysWithModifiersTypeOnlyWhatTheFilterLetsPass) {
+// Ctrl+Alt) and Ctrl with the keypad type through the field's filter, and so
+// does what an input method commits (dead keys, Compose, a character picker).
+TEST_F(WindowTest, KeysWithModifiersAndComposedTextTypeOnlyWhatTheFilterLetsPass) {
     using M = Qt::KeyboardModifier;
     const std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, const char*, const char*> chords[] = {
         // key, modifiers, the key's text, what it adds to a digit field, to the code field
@@ -146,6 +147,11 @@ TEST_F(WindowTest, KeysWithModifiersTypeOnlyWhatTheFilterLetsPass) {
                 EXPECT_EQ(field->cursorPosition(), field->text().size()) << "a component's caret goes to the end";
             }
         }
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral("\u00e95f"));  // é refused by every field
+        field->SetText("12");
+        QCoreApplication::sendEvent(field, &composed);
+        EXPECT_EQ(field->Text(), field == Code() ? "125F" : "125") << "composed";
     }
 }
 

@@ -103,8 +103,8 @@ readable (x11, dark, contrast only: the colour schemes are a desktop's settings 
 screen_reader (reader only: the accessibility bus is read beside X11): frame main; hears FFFFFF - - 0 0 0;
   focus FF0000; key space; hears FF0000 FF0000 255 255 0 0; press Farbe Speichern;
   hears FF0000 FF0000 255 255 0 0 FF0000; click chart30; press Farbe Speichern;
-  hears 0000C0 0000C0 12582912 0 0 192 FF0000 0000C0; press Copy; clip 0000C0; press Blau: Runterzählen/Stoppen;
-  counts display 0000..; press Stopp; still; press X L; frame xl
+  hears 0000C0 0000C0 12582912 0 0 192 FF0000 0000C0; click code; key End shift+Left shift+Left; press Copy;
+  clip C0; press Blau: Runterzählen/Stoppen; counts display 0000..; press Stopp; still; press X L; frame xl
 screen_reader_writes (reader only: the accessibility bus is read beside X11): click chart20; display 00FF00;
   write decimal 1x5; display 0F0000; hears 0F0000 0F0000 15 15 0 0; click decimal; key ctrl+z; display 00FF00;
   insert decimal 0 2; display 400C04; hears 400C04 400C04 265280 64 12 4; key ctrl+z; display 00FF00
