@@ -61,6 +61,14 @@ class X11(Display):  # Xvfb, and openbox, which turns close requests into WM_DEL
         # The first key xdotool sends to a new server can miss openbox's key bindings (Alt+F4 was lost in
         # 3 or 4 of 20 rows under load); after one harmless key, none was.
         self.keys("shift")
+        # A key of the German menus (ü) lasting on the keyboard: xdotool would map it only while it types it,
+        # and a busy program may read the key after the mapping is gone.
+        from Xlib import XK, display
+        x = display.Display(self.env["DISPLAY"])
+        spare = next(code for code in range(255, 7, -1) if not any(x.keycode_to_keysym(code, i) for i in range(4)))
+        x.change_keyboard_mapping(spare, [(XK.string_to_keysym("udiaeresis"), XK.string_to_keysym("Udiaeresis"))])
+        x.sync()
+        x.close()
 
     def window(self, title):
         info = self.run("xwininfo", "-name", title).stdout.decode()
