@@ -30,8 +30,8 @@ public:
     // with) and returns when it is closed. Meanwhile the owner takes no user
     // input, but timers go on ticking and the owner can still be closed. It
     // ends however the window goes: closed, or destroyed by another client.
-    // Asked again while it is shown so, it only brings the window to the
-    // front and returns at once: whether it was shown.
+    // Asked again while it is shown so, it changes nothing and returns at
+    // once: whether it was shown.
     bool ShowModal();
 
     // Whether a window of its own is shown modally over it: then it takes no input.

@@ -63,12 +63,11 @@ class X11(Display):  # Xvfb, and openbox, which turns close requests into WM_DEL
         self.keys("shift")
         # A key of the German menus (ü) lasting on the keyboard: xdotool would map it only while it types it,
         # and a busy program may read the key after the mapping is gone.
-        from Xlib import XK, display
-        x = display.Display(self.env["DISPLAY"])
-        spare = next(code for code in range(255, 7, -1) if not any(x.keycode_to_keysym(code, i) for i in range(4)))
-        x.change_keyboard_mapping(spare, [(XK.string_to_keysym("udiaeresis"), XK.string_to_keysym("Udiaeresis"))])
-        x.sync()
-        x.close()
+        from Xlib import XK, display  # Debian's python3-xlib; the connection serves the screenshots too
+        self.x = display.Display(self.env["DISPLAY"])
+        spare = next(code for code in range(255, 7, -1) if not any(self.x.keycode_to_keysym(code, i) for i in range(4)))
+        self.x.change_keyboard_mapping(spare, [(XK.string_to_keysym("udiaeresis"), XK.string_to_keysym("Udiaeresis"))])
+        self.x.sync()
 
     def window(self, title):
         info = self.run("xwininfo", "-name", title).stdout.decode()
@@ -76,9 +75,7 @@ class X11(Display):  # Xvfb, and openbox, which turns close requests into WM_DEL
         return tuple(map(int, found)) if "IsViewable" in info else None
 
     def shot(self, area=None):  # the screen, or an area of it (left, top, width, height): a few ms
-        from Xlib import X, display  # Debian's python3-xlib
-        if not hasattr(self, "x"):
-            self.x = display.Display(self.env["DISPLAY"])
+        from Xlib import X
         left, top, width, height = area or (0, 0, *SCREEN)
         image = self.x.screen().root.get_image(left, top, width, height, X.ZPixmap, 0xFFFFFFFF)
         return bgrx_picture(image.data, width, left, top)
